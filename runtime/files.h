@@ -1,0 +1,19 @@
+#pragma once
+// Files and folders; every path is GBK text.
+#include <string>
+
+namespace rt {
+
+// The folder that holds the program file, without a trailing backslash.
+std::string RunDirectory();
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+bool CreateFolder(const std::string& path);
+// Deletes the folder with everything in it; true when it no longer exists.
+bool DeleteFolder(const std::string& path);
+// Writes the bytes, replacing any file of that name; true only when all were written.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+bool DeleteFileAt(const std::string& path);
+
+}  // namespace rt

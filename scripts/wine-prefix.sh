@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Prepares the private Wine prefix once: initialised, and the program's two font names
+# mapped to a CJK font that Debian ships. A second run finds the marker and does nothing.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh"
+marker="$WINEPREFIX/.lanzhou-ready"
+[[ -f $marker ]] && exit 0
+
+mkdir -p "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+
+# regedit reads a UTF-8 REGEDIT4 file in the ANSI code page and mangles the names,
+# so the file is written as UTF-16LE with a byte-order mark.
+reg="$WINEPREFIX/fonts.reg"
+{
+  printf '\xff\xfe'
+  iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"宋体"="WenQuanYi Micro Hei"
+"SimSun"="WenQuanYi Micro Hei"
+"微软雅黑"="WenQuanYi Micro Hei"
+"Microsoft YaHei"="WenQuanYi Micro Hei"
+REG
+} >"$reg"
+wine regedit /S "$reg" >/dev/null 2>&1
+wineserver -w
+touch "$marker"
