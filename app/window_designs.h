@@ -1,0 +1,10 @@
+#pragma once
+// The program's three windows as designed: sizes, minimum sizes, boxes and controls.
+#include "runtime/window.h"
+
+extern const rt::WindowDesign MainWindowDesign;
+extern const rt::WindowDesign AddMemoWindowDesign;
+extern const rt::WindowDesign MemoViewerWindowDesign;
+
+// The designed header of the upper pane; every list page starts with it.
+extern const char TodayPageHeader[];
