@@ -23,3 +23,11 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -q
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# Wine reads the code page from the locale; glibc only warns when the locale is missing,
+# but generating it keeps every run quiet.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  SUDO=""; [[ $(id -u) -eq 0 ]] || SUDO="sudo"
+  echo 'zh_CN.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
+fi

@@ -24,6 +24,11 @@ Windows Registry Editor Version 5.00
 "SimSun"="WenQuanYi Micro Hei"
 "微软雅黑"="WenQuanYi Micro Hei"
 "Microsoft YaHei"="WenQuanYi Micro Hei"
+
+; Without a window manager Wine waits two seconds for every managed window that is
+; hidden or destroyed; unmanaged windows look the same on a bare X server.
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 REG
 } >"$reg"
 wine regedit /S "$reg" >/dev/null 2>&1
