@@ -4,6 +4,8 @@
 
 namespace rt {
 
+// The folder part of a path, without the trailing backslash; empty when there is none.
+std::string FolderOfPath(const std::string& path);
 // The folder that holds the program file, without a trailing backslash.
 std::string RunDirectory();
 bool FileExists(const std::string& path);

@@ -33,7 +33,8 @@ std::string DbReadField(const std::string& fieldName);
 // Moves one record forward; false at the end.
 bool DbSkip();
 // Appends a record, one text per field in field order. True only when the record is on
-// disk; a text longer than its field's maximum is refused, not cut.
+// disk; a text longer than its field's maximum is refused, not cut. The added record
+// becomes current.
 bool DbAdd(const std::vector<std::string>& values);
 // Deletes every record of the current database, replacing the file atomically.
 bool DbClear();

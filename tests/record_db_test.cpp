@@ -1,0 +1,220 @@
+#include "runtime/record_db.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/files.h"
+#include "runtime/record_file.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const std::vector<rt::FieldSpec> kFields = {{"标题", rt::FieldType::Text, 10}, {"日期", rt::FieldType::Text, 10}};
+
+class RecordDb : public ::testing::Test {
+protected:
+    TempFolder folder{"lz_record_db_test"};
+    std::string path = folder.file("memo.edb");
+
+    void TearDown() override { rt::DbCloseAll(); }
+
+    // Every title from the current record to the end, moving the position to the end.
+    static std::vector<std::string> TitlesFromHere() {
+        std::vector<std::string> titles;
+        while (rt::DbFind([] { return true; })) {
+            titles.push_back(rt::DbReadField("标题"));
+            rt::DbSkip();
+        }
+        return titles;
+    }
+
+    std::vector<std::string> TitlesOnDisk() {
+        rt::DbCloseAll();
+        EXPECT_TRUE(rt::DbOpen(path, "memo"));
+        return TitlesFromHere();
+    }
+
+    std::string Bytes(const std::string& file) {
+        std::string bytes;
+        EXPECT_TRUE(rt::ReadFileBytes(file, bytes));
+        return bytes;
+    }
+};
+
+// One long session over the operations; each step states its expected result.
+TEST_F(RecordDb, OperationsInSequence) {
+    const std::string other = folder.file("other.edb");
+    auto titleIs = [](const char* title) { return [=] { return rt::DbReadField("标题") == title; }; };
+    auto dayIs = [](const char* day) { return [=] { return rt::DbReadField("日期") == day; }; };
+    const struct {
+        const char* what;
+        std::function<bool()> step;
+        bool expected;
+    } steps[] = {
+        {"find with nothing open", [] { return rt::DbFind([] { return true; }); }, false},
+        {"read with nothing open gives nothing", [] { return rt::DbReadField("标题").empty(); }, true},
+        {"skip with nothing open", [] { return rt::DbSkip(); }, false},
+        {"add with nothing open", [] { return rt::DbAdd({"a", "b"}); }, false},
+        {"clear with nothing open", [] { return rt::DbClear(); }, false},
+        {"close with nothing open is harmless", [] { rt::DbClose(); return true; }, true},
+        {"open a missing file", [&] { return rt::DbOpen(path, "memo"); }, false},
+        {"create", [&] { return rt::DbCreate(path, kFields); }, true},
+        {"create over an existing file", [&] { return rt::DbCreate(path, kFields); }, false},
+        {"create in a missing folder", [&] { return rt::DbCreate(folder.file("no\\x.edb"), kFields); }, false},
+        {"create with an invalid schema", [&] { return rt::DbCreate(other, {}); }, false},
+        {"open", [&] { return rt::DbOpen(path, "memo"); }, true},
+        {"find in an empty database", [] { return rt::DbFind([] { return true; }); }, false},
+        {"add first", [] { return rt::DbAdd({"一", "周一"}); }, true},
+        {"the added record is current", titleIs("一"), true},
+        {"add second", [] { return rt::DbAdd({"二", "周二"}); }, true},
+        {"add third", [] { return rt::DbAdd({"三", "周一"}); }, true},
+        {"add too few values", [] { return rt::DbAdd({"四"}); }, false},
+        {"add too many values", [] { return rt::DbAdd({"四", "周四", "多"}); }, false},
+        {"add a title of 11 bytes", [] { return rt::DbAdd({"12345678901", "周四"}); }, false},
+        {"add a title of exactly 10 bytes", [] { return rt::DbAdd({"标题十字节", "周五"}); }, true},
+        {"reopen positions at the first record", [&] { return rt::DbOpen(path, "memo"); }, true},
+        {"first record current", titleIs("一"), true},
+        {"an unknown field reads empty", [] { return rt::DbReadField("没有").empty(); }, true},
+        {"find matches the current record itself", [&] { return rt::DbFind(dayIs("周一")); }, true},
+        {"still the first", titleIs("一"), true},
+        {"skip", [] { return rt::DbSkip(); }, true},
+        {"find moves forward to the next match", [&] { return rt::DbFind(dayIs("周一")); }, true},
+        {"the third is current", titleIs("三"), true},
+        {"skip", [] { return rt::DbSkip(); }, true},
+        {"no match left", [&] { return rt::DbFind(dayIs("周一")); }, false},
+        {"at the end nothing is current", [] { return rt::DbReadField("标题").empty(); }, true},
+        {"skip at the end", [] { return rt::DbSkip(); }, false},
+        {"create a second database", [&] { return rt::DbCreate(other, kFields); }, true},
+        {"open it under its own alias", [&] { return rt::DbOpen(other, "other"); }, true},
+        {"the second is current and empty", [] { return rt::DbFind([] { return true; }); }, false},
+        {"add to the second", [] { return rt::DbAdd({"别处", "周日"}); }, true},
+        {"close the second", [] { rt::DbClose(); return true; }, true},
+        {"the first is current again, still at its end", [] { return rt::DbFind([] { return true; }); }, false},
+        {"reopen the first", [&] { return rt::DbOpen(path, "memo"); }, true},
+        {"the second's record did not go to the first", [&] { return !rt::DbFind(titleIs("别处")); }, true},
+        {"close all", [] { rt::DbCloseAll(); return true; }, true},
+        {"nothing is current after close all", [] { return rt::DbFind([] { return true; }); }, false},
+    };
+    for (const auto& s : steps) {
+        ASSERT_EQ(s.step(), s.expected) << s.what;
+    }
+    EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "二", "三", "标题十字节"}));
+}
+
+TEST_F(RecordDb, EveryAddIsOnDiskForTheNextOpen) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    std::vector<std::string> expected;
+    for (int i = 0; i < 20; ++i) {
+        expected.push_back("第" + std::to_string(i) + "条");
+        ASSERT_TRUE(rt::DbAdd({expected.back(), "每天"}));
+        // A second alias reads the file as it is on disk now.
+        ASSERT_TRUE(rt::DbOpen(path, "reader"));
+        EXPECT_EQ(TitlesFromHere(), expected);
+        rt::DbClose();
+    }
+}
+
+TEST_F(RecordDb, TornLastRecordKeepsEarlierOnesAndTheNextAddSurvives) {
+    const size_t lastSize = rt::EncodeRecord({"三", "周三"}).size();
+    for (size_t cut : {size_t(1), size_t(4), size_t(8), lastSize / 2, lastSize - 1}) {
+        SCOPED_TRACE("cut " + std::to_string(cut) + " bytes");
+        rt::DeleteFileAt(path);
+        ASSERT_TRUE(rt::DbCreate(path, kFields));
+        ASSERT_TRUE(rt::DbOpen(path, "memo"));
+        for (const char* title : {"一", "二", "三"}) ASSERT_TRUE(rt::DbAdd({title, "周三"}));
+        rt::DbCloseAll();
+        const std::string bytes = Bytes(path);
+        ASSERT_TRUE(rt::WriteFileBytes(path, bytes.substr(0, bytes.size() - cut)));
+
+        EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "二"}));
+        ASSERT_TRUE(rt::DbAdd({"四", "周四"}));
+        EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "二", "四"}));
+        ASSERT_TRUE(rt::DbAdd({"五", "周五"}));
+        EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "二", "四", "五"}));
+    }
+}
+
+TEST_F(RecordDb, GarbageAfterTheRecordsIsSkippedAndReplacedByTheNextAdd) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+    rt::DbCloseAll();
+    ASSERT_TRUE(rt::WriteFileBytes(path, Bytes(path) + std::string(300, '\x7F')));
+
+    EXPECT_EQ(TitlesOnDisk(), std::vector<std::string>{"一"});
+    ASSERT_TRUE(rt::DbAdd({"二", "周二"}));
+    EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "二"}));
+}
+
+TEST_F(RecordDb, AddThroughAStaleAliasDoesNotOverwriteNewerRecords) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "first"));
+    ASSERT_TRUE(rt::DbOpen(path, "second"));
+    ASSERT_TRUE(rt::DbAdd({"经第二", "周一"}));
+    rt::DbClose();  // "first" is current again; it has not seen the record above
+    ASSERT_TRUE(rt::DbAdd({"经第一", "周二"}));
+    EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"经第二", "经第一"}));
+}
+
+TEST_F(RecordDb, ForeignFileIsNeitherOpenedNorOverwritten) {
+    const std::vector<std::string> contents = {
+        "备忘标题,备忘时间\r\n",
+        std::string(),
+        rt::EncodeHeader(kFields).substr(0, 10),
+    };
+    for (const std::string& content : contents) {
+        ASSERT_TRUE(rt::WriteFileBytes(path, content));
+        EXPECT_FALSE(rt::DbOpen(path, "memo"));
+        EXPECT_FALSE(rt::DbCreate(path, kFields));
+        EXPECT_FALSE(rt::DbAdd({"一", "周一"}));
+        EXPECT_FALSE(rt::DbClear());
+        EXPECT_EQ(Bytes(path), content);
+    }
+}
+
+TEST_F(RecordDb, ClearEmptiesTheFileAndLaterAddsStay) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+    ASSERT_TRUE(rt::DbAdd({"二", "周二"}));
+    ASSERT_TRUE(rt::DbClear());
+    EXPECT_FALSE(rt::DbFind([] { return true; }));
+    EXPECT_EQ(Bytes(path), rt::EncodeHeader(kFields));
+    EXPECT_FALSE(rt::FileExists(path + ".new"));
+
+    ASSERT_TRUE(rt::DbAdd({"三", "周三"}));
+    EXPECT_EQ(rt::DbReadField("标题"), "三");
+    EXPECT_EQ(TitlesOnDisk(), std::vector<std::string>{"三"});
+}
+
+TEST_F(RecordDb, TooLongTextIsRefusedAndNothingIsWritten) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+    const std::string before = Bytes(path);
+    EXPECT_FALSE(rt::DbAdd({"一二三四五六", "周一"}));  // 12 bytes in a 10-byte field
+    EXPECT_FALSE(rt::DbAdd({"一", std::string(11, 'x')}));
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(TitlesOnDisk(), std::vector<std::string>{"一"});
+}
+
+TEST_F(RecordDb, HundredThousandRecordsRoundTrip) {
+    const int count = 100000;
+    const std::vector<rt::FieldSpec> fields = {{"标题", rt::FieldType::Text, 50}, {"日期", rt::FieldType::Text, 50}};
+    ASSERT_TRUE(rt::DbCreate(path, fields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    for (int i = 0; i < count; ++i) {
+        ASSERT_TRUE(rt::DbAdd({"备忘" + std::to_string(i), std::to_string(i * 7)})) << i;
+    }
+    rt::DbCloseAll();
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    for (int i = 0; i < count; ++i) {
+        ASSERT_TRUE(rt::DbFind([] { return true; })) << i;
+        ASSERT_EQ(rt::DbReadField("标题"), "备忘" + std::to_string(i));
+        ASSERT_EQ(rt::DbReadField("日期"), std::to_string(i * 7));
+        rt::DbSkip();
+    }
+    EXPECT_FALSE(rt::DbFind([] { return true; }));
+}
+
+}  // namespace
