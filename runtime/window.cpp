@@ -219,6 +219,8 @@ HWND LoadWindow(const WindowDesign& design, const WindowEvents& events, HWND par
     if (events.sizeChanged) events.sizeChanged(window);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
+    // Like a dialog, a new window starts with the keyboard on its first control.
+    if (HWND first = GetNextDlgTabItem(window, nullptr, FALSE)) SetFocus(first);
     return window;
 }
 
