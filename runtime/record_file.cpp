@@ -25,11 +25,12 @@ void PutU32(std::string& out, uint32_t value) {
 
 // Reads little-endian numbers and byte runs, refusing to go past the end.
 struct Reader {
-    const std::string& bytes;
+    const char* data;
+    size_t size;
     size_t pos = 0;
 
-    bool has(size_t count) const { return count <= bytes.size() - pos; }
-    unsigned byte(size_t at) const { return static_cast<unsigned char>(bytes[at]); }
+    bool has(size_t count) const { return count <= size - pos; }
+    unsigned byte(size_t at) const { return static_cast<unsigned char>(data[at]); }
 
     bool u8(uint8_t& value) {
         if (!has(1)) return false;
@@ -51,7 +52,7 @@ struct Reader {
     }
     bool text(size_t length, std::string& value) {
         if (!has(length)) return false;
-        value.assign(bytes, pos, length);
+        value.assign(data + pos, length);
         pos += length;
         return true;
     }
@@ -74,29 +75,29 @@ bool ReadHeader(Reader& in, std::vector<FieldSpec>& fields) {
     }
     size_t headerEnd = in.pos;
     uint32_t crc = 0;
-    if (!in.u32(crc) || crc != Crc32(in.bytes.data(), headerEnd)) return false;
+    if (!in.u32(crc) || crc != Crc32(in.data, headerEnd)) return false;
     return IsValidSchema(fields);
 }
 
-bool ReadPayload(const std::string& payload, const std::vector<FieldSpec>& fields, Record& record) {
-    Reader in{payload};
+bool ReadPayload(Reader in, const std::vector<FieldSpec>& fields, Record& record) {
     record.assign(fields.size(), std::string());
     for (std::string& value : record) {
         uint16_t length = 0;
         if (!in.u16(length) || !in.text(length, value)) return false;
     }
-    return in.pos == payload.size() && FitsSchema(fields, record);
+    return in.pos == in.size && FitsSchema(fields, record);
 }
 
 // One framed record at in.pos; leaves in.pos after it only when it is whole and sound.
 bool ReadRecord(Reader& in, const std::vector<FieldSpec>& fields, Record& record) {
-    size_t start = in.pos;
+    const size_t start = in.pos;
     uint32_t length = 0, crc = 0;
-    std::string payload;
-    if (!in.u32(length) || !in.u32(crc) || !in.text(length, payload)) return false;
-    uint32_t actual = Crc32(in.bytes.data() + start, 4);
-    actual = Crc32(payload.data(), payload.size(), actual);
-    return actual == crc && ReadPayload(payload, fields, record);
+    if (!in.u32(length) || !in.u32(crc) || !in.has(length)) return false;
+    const char* payload = in.data + in.pos;
+    if (Crc32(payload, length, Crc32(in.data + start, 4)) != crc) return false;
+    if (!ReadPayload(Reader{payload, length}, fields, record)) return false;
+    in.pos += length;
+    return true;
 }
 
 }  // namespace
@@ -150,7 +151,7 @@ std::string EncodeRecord(const Record& values) {
 }
 
 bool ParseRecordFile(const std::string& bytes, RecordFile& file) {
-    Reader in{bytes};
+    Reader in{bytes.data(), bytes.size()};
     if (!ReadHeader(in, file.fields)) return false;
     file.records.clear();
     file.goodEnd = in.pos;
