@@ -23,18 +23,24 @@ public:
     };
     static constexpr DWORD kNeverAnswer = INFINITE;
 
-    explicit HttpTestServer(std::map<std::string, Reply> routes) : routes_(std::move(routes)) {
+    explicit HttpTestServer(std::map<std::string, Reply> routes = {}) : routes_(std::move(routes)) {
         listener_ = OpenListener(port_);
         if (listener_ != INVALID_SOCKET) thread_ = std::thread([this] { Serve(); });
     }
     ~HttpTestServer() {
         SetEvent(stop_);
-        ws().closesocket(listener_);  // ends the blocking accept
+        closesocket(listener_);  // ends the blocking accept
         if (thread_.joinable()) thread_.join();
         CloseHandle(stop_);
     }
     HttpTestServer(const HttpTestServer&) = delete;
     HttpTestServer& operator=(const HttpTestServer&) = delete;
+
+    // Serves the path with this reply from now on.
+    void serve(const std::string& path, int status, const std::string& body, DWORD delayMs = 0) {
+        std::lock_guard<std::mutex> hold(lock_);
+        routes_[path] = Reply{status, body, delayMs};
+    }
 
     bool running() const { return thread_.joinable(); }
     unsigned short port() const { return port_; }
@@ -49,51 +55,30 @@ public:
     // A port on 127.0.0.1 where nobody listens: connecting to it is refused.
     static unsigned short UnusedPort() {
         unsigned short port = 0;
-        ws().closesocket(OpenListener(port));
+        closesocket(OpenListener(port));
         return port;
     }
 
 private:
-    // The test programs link only the program's own libraries, so Winsock is bound at
-    // run time rather than through an import library.
-    struct Winsock {
-        HMODULE dll = LoadLibraryA("ws2_32.dll");
-        template <typename F>
-        F load(const char* name) {
-            return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-        }
-#define LZ_WINSOCK(name) decltype(&::name) name = load<decltype(&::name)>(#name)
-        LZ_WINSOCK(WSAStartup);
-        LZ_WINSOCK(socket);
-        LZ_WINSOCK(bind);
-        LZ_WINSOCK(listen);
-        LZ_WINSOCK(accept);
-        LZ_WINSOCK(getsockname);
-        LZ_WINSOCK(setsockopt);
-        LZ_WINSOCK(recv);
-        LZ_WINSOCK(send);
-        LZ_WINSOCK(closesocket);
-#undef LZ_WINSOCK
-        Winsock() {
+    static void StartWinsock() {
+        static bool started = [] {
             WSADATA data;
-            WSAStartup(MAKEWORD(2, 2), &data);
-        }
-    };
-    static Winsock& ws() {
-        static Winsock winsock;
-        return winsock;
+            return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+        }();
+        (void)started;
     }
 
     // Listens on 127.0.0.1 at a port the system picks; gives that port.
     static SOCKET OpenListener(unsigned short& port) {
-        SOCKET listener = ws().socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        StartWinsock();
+        SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = 0x0100007F;  // 127.0.0.1 in network order
         int size = sizeof address;
-        if (listener == INVALID_SOCKET || ws().bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-            ws().listen(listener, 8) != 0 || ws().getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
-            ws().closesocket(listener);
+        if (listener == INVALID_SOCKET || bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            listen(listener, 8) != 0 || getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+            closesocket(listener);
             return INVALID_SOCKET;
         }
         port = static_cast<unsigned short>((address.sin_port & 0xFF) << 8 | address.sin_port >> 8);
@@ -102,10 +87,10 @@ private:
 
     void Serve() {
         for (;;) {
-            SOCKET client = ws().accept(listener_, nullptr, nullptr);
+            SOCKET client = accept(listener_, nullptr, nullptr);
             if (client == INVALID_SOCKET) return;
             Answer(client);
-            ws().closesocket(client);
+            closesocket(client);
         }
     }
 
@@ -121,7 +106,7 @@ private:
                                  "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
                                  "\r\nConnection: close\r\n\r\n" + reply.body;
         for (size_t sent = 0; sent < text.size();) {
-            int n = ws().send(client, text.data() + sent, static_cast<int>(text.size() - sent), 0);
+            int n = send(client, text.data() + sent, static_cast<int>(text.size() - sent), 0);
             if (n <= 0) return;
             sent += n;
         }
@@ -130,11 +115,11 @@ private:
     // Up to the blank line; a client that goes quiet is given up after five seconds.
     static std::string ReadHead(SOCKET client) {
         DWORD timeoutMs = 5000;
-        ws().setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs), sizeof timeoutMs);
+        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs), sizeof timeoutMs);
         std::string head;
         char chunk[1024];
         while (head.find("\r\n\r\n") == std::string::npos) {
-            int n = ws().recv(client, chunk, sizeof chunk, 0);
+            int n = recv(client, chunk, sizeof chunk, 0);
             if (n <= 0) break;
             head.append(chunk, n);
         }
@@ -145,6 +130,7 @@ private:
     Reply ReplyFor(const std::string& head) const {
         size_t start = head.find(' ') + 1;
         size_t end = head.find(' ', start);
+        std::lock_guard<std::mutex> hold(lock_);
         auto route = routes_.find(head.substr(start, end - start));
         if (route != routes_.end()) return route->second;
         return Reply{404, "not found", 0};
