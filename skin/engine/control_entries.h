@@ -1,0 +1,79 @@
+#pragma once
+// Entries of the per-kind control arrays of a skinned window. Every entry names its
+// control window; the units that install and paint each kind keep their state here.
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "gdiplus/geometry.h"
+#include "gdiplus/tooltip_window.h"
+
+namespace skin {
+
+// Kinds of entries in the buttons array; the kind picks the painter.
+enum ButtonKind : int {
+    PushButton = 0,
+    ImageButton = 1,
+    MultiImageButton = 3,
+    RadioButton = 4,
+    CheckBox = 5,
+};
+
+// Push buttons, image buttons, check boxes and radio buttons.
+struct ButtonRecord {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    int kind = PushButton;
+    std::array<gdip::Bytes, 5> images;  // image buttons only
+    int imageBeside = 0;                 // image buttons of the single-picture kind only
+    std::string caption;
+    bool focused = false;
+    bool checked = false;                // read when installed (radio buttons, check boxes)
+    HWND container = nullptr;            // whose children were searched at installation
+    gdip::TooltipWindow tooltip;
+    std::string fontName;
+    int fontSize = 0;
+    int fontStyle = 0;
+};
+
+// The other kinds, until their units need more than the control and the procedure it
+// replaced; a unit that does gives its kind a struct of its own.
+struct ControlEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+};
+using EditEntry = ControlEntry;
+using ListEntry = ControlEntry;
+using TrackBarEntry = ControlEntry;
+using ProgressBarEntry = ControlEntry;
+using ComboEntry = ControlEntry;
+using UpDownEntry = ControlEntry;
+using HeaderEntry = ControlEntry;
+// A child under the generic procedure; it carries "Kj_" properties instead of "Hw_".
+using GenericChildEntry = ControlEntry;
+
+// A child kept above the status bar when the window is sized.
+struct AnchoredChild {
+    HWND window = nullptr;
+    int top = 0;
+};
+
+// A child window that holds controls of its own (panel, group box).
+struct SkinContainer {
+    HWND hwnd = nullptr;
+    COLORREF tintColor = 0;  // 0 = no tint
+    int tintAlpha = 255;
+    bool framed = false;
+    WNDPROC previousProc = nullptr;
+    bool needsFullPaint = true;
+    bool groupBox = false;
+    bool skinned = true;
+    std::string captionFontName;
+    int captionFontSize = 0;
+    int captionFontStyle = 0;
+    std::vector<AnchoredChild> anchoredChildren;
+};
+
+}  // namespace skin
