@@ -1,59 +1,81 @@
-// Placeholder until the HTML view lands: keeps the content and the handler.
 #include "runtime/hypertext_pane.h"
 
-#include <memory>
+#include "runtime/html/view.h"
+#include "runtime/services.h"
+#include "runtime/html/address.h"
 
 namespace rt {
 
 const char kHypertextPaneClass[] = "LzHypertextPane";
 
 namespace {
-struct PaneState {
-    std::string markup, styleSheet;
-    LinkClickedHandler onLink;
-};
-PaneState* State(HWND pane) { return reinterpret_cast<PaneState*>(GetWindowLongPtrA(pane, GWLP_USERDATA)); }
 
-LRESULT CALLBACK PaneProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCDESTROY) {
-        delete State(hwnd);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+struct HypertextPane {
+    explicit HypertextPane(HWND window) : view(window) {
+        view.setActivateHandler([this](const html::Link& link) { activate(link); });
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
+
+    void show() {
+        html::Document doc = html::ParseMarkup(markup);
+        html::StyleSheet sheet = html::ParseStyleSheet(styleSheet + "\n" + doc.styleText);
+        view.show(std::move(doc), std::move(sheet));
+    }
+
+    // The event first; the handler may replace the page or close the window, so what
+    // follows uses copies only.
+    void activate(const html::Link& link) {
+        LinkClickedHandler handler = onLinkClicked;
+        std::string href = link.href;
+        if (link.hasEvent && handler) handler(link.eventText);
+        if (html::IsWebAddress(href)) ShellOpen(href);
+    }
+
+    html::View view;
+    std::string markup, styleSheet;
+    LinkClickedHandler onLinkClicked;
+};
+
+HypertextPane* Pane(HWND pane) { return html::PaneState<HypertextPane>(pane, kHypertextPaneClass); }
+
 }  // namespace
 
 HWND CreateHypertextPane(HWND parent, int x, int y, int width, int height, int id) {
-    static ATOM atom = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = PaneProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kHypertextPaneClass;
-        return RegisterClassA(&wc);
-    }();
-    (void)atom;
-    HWND pane = CreateWindowExA(0, kHypertextPaneClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width,
-                                height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleA(nullptr), nullptr);
-    if (pane) SetWindowLongPtrA(pane, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PaneState));
-    return pane;
+    return html::CreatePaneWindow(kHypertextPaneClass, html::PaneWindowProc<HypertextPane>, parent, x, y, width,
+                                  height, id);
 }
 
 void SetHypertextContent(HWND pane, const std::string& markup, const std::string& styleSheet) {
-    if (PaneState* s = State(pane)) {
-        s->markup = markup;
-        s->styleSheet = styleSheet;
-    }
+    HypertextPane* p = Pane(pane);
+    if (!p) return;
+    p->markup = markup;
+    p->styleSheet = styleSheet;
+    p->show();
 }
+
 void SetHypertextMarkup(HWND pane, const std::string& markup) {
-    if (PaneState* s = State(pane)) s->markup = markup;
+    HypertextPane* p = Pane(pane);
+    if (!p) return;
+    p->markup = markup;
+    p->show();
 }
-std::string HypertextMarkup(HWND pane) { PaneState* s = State(pane); return s ? s->markup : std::string(); }
-std::string HypertextStyleSheet(HWND pane) { PaneState* s = State(pane); return s ? s->styleSheet : std::string(); }
+
+std::string HypertextMarkup(HWND pane) {
+    HypertextPane* p = Pane(pane);
+    return p ? p->markup : std::string();
+}
+
+std::string HypertextStyleSheet(HWND pane) {
+    HypertextPane* p = Pane(pane);
+    return p ? p->styleSheet : std::string();
+}
+
 void SetLinkClickedHandler(HWND pane, LinkClickedHandler handler) {
-    if (PaneState* s = State(pane)) s->onLink = std::move(handler);
+    if (HypertextPane* p = Pane(pane)) p->onLinkClicked = std::move(handler);
+}
+
+std::vector<PaneLink> HypertextLinks(HWND pane) {
+    HypertextPane* p = Pane(pane);
+    return p ? p->view.links() : std::vector<PaneLink>();
 }
 
 }  // namespace rt

@@ -477,6 +477,17 @@ Style ElementStyle(const Document& doc, int node, const Style& parent, const Sty
     return style;
 }
 
+// Parents come before their children in the node list, so each parent is done first.
+void StyleRange(const Document& doc, const StyleSheet& sheet, int hoveredLink, int begin, int end,
+                std::vector<Style>& styles) {
+    for (int i = begin; i < end; ++i) {
+        const Node& node = doc.nodes[i];
+        if (node.parent < 0) styles[i] = ElementStyle(doc, 0, Style(), sheet, hoveredLink);
+        else if (node.isText) styles[i] = InheritedFrom(styles[node.parent]);
+        else styles[i] = ElementStyle(doc, i, styles[node.parent], sheet, hoveredLink);
+    }
+}
+
 }  // namespace
 
 int Selector::specificity() const {
@@ -536,14 +547,19 @@ bool IsLink(const Document& doc, int node) {
 
 std::vector<Style> ComputeStyles(const Document& doc, const StyleSheet& sheet, int hoveredLink) {
     std::vector<Style> styles(doc.nodes.size());
-    // Parents come before their children in the node list.
-    for (size_t i = 0; i < doc.nodes.size(); ++i) {
-        const Node& node = doc.nodes[i];
-        if (node.parent < 0) styles[i] = ElementStyle(doc, 0, Style(), sheet, hoveredLink);
-        else if (node.isText) styles[i] = InheritedFrom(styles[node.parent]);
-        else styles[i] = ElementStyle(doc, static_cast<int>(i), styles[node.parent], sheet, hoveredLink);
-    }
+    StyleRange(doc, sheet, hoveredLink, 0, static_cast<int>(doc.nodes.size()), styles);
     return styles;
+}
+
+bool RestyleSubtree(const Document& doc, const StyleSheet& sheet, int hoveredLink, int root, std::vector<Style>& styles) {
+    // A node's descendants follow it in the node list, up to its last descendant.
+    int last = root;
+    while (doc.nodes[last].lastChild >= 0) last = doc.nodes[last].lastChild;
+    std::vector<Style> before(styles.begin() + root, styles.begin() + last + 1);
+    StyleRange(doc, sheet, hoveredLink, root, last + 1, styles);
+    for (int i = root; i <= last; ++i)
+        if (!SameGeometry(before[i - root], styles[i])) return true;
+    return false;
 }
 
 bool ParseColor(const std::string& text, uint32_t& color) {

@@ -70,6 +70,10 @@ bool IsLink(const Document& doc, int node);
 // is the anchor node under the mouse, or -1.
 std::vector<Style> ComputeStyles(const Document& doc, const StyleSheet& sheet, int hoveredLink);
 
+// Computes the styles of `root` and of everything inside it again, after the hovered link
+// changed. True when any of them now lays out differently, so the page needs a new layout.
+bool RestyleSubtree(const Document& doc, const StyleSheet& sheet, int hoveredLink, int root, std::vector<Style>& styles);
+
 // Colour names, "#rgb" and "#rrggbb" and "rgb(r, g, b)"; false when it is none of them.
 bool ParseColor(const std::string& text, uint32_t& color);
 

@@ -1,6 +1,10 @@
 #pragma once
 // Helpers for the HTML view's tests: a fixed-width text measurer, a compact dump of the
-// element tree and the text of laid-out lines. Texts come back as GBK, like the literals.
+// element tree, the text of laid-out lines and the pixels a window paints. Texts come
+// back as GBK, like the literals.
+#include <windows.h>
+
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -89,4 +93,50 @@ inline StyledPage LayOutPage(const std::string& markup, const std::string& style
     page.styles = html::ComputeStyles(page.doc, sheet, hoveredLink);
     page.layout = html::LayOut(page.doc, page.styles, width, measurer);
     return page;
+}
+
+// The pixels of a window's client area as its WM_PRINTCLIENT paints them, row by row.
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+
+    COLORREF at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    // How many pixels of the rectangle have exactly this colour.
+    int count(const RECT& r, COLORREF color) const {
+        int n = 0;
+        for (int y = std::max<int>(0, r.top); y < std::min<int>(height, r.bottom); ++y)
+            for (int x = std::max<int>(0, r.left); x < std::min<int>(width, r.right); ++x) n += at(x, y) == color;
+        return n;
+    }
+};
+
+// Draws into a top-down 32-bit DIB so that every pixel can be read back.
+template <class Paint>
+Capture CaptureDrawing(int width, int height, Paint paint) {
+    Capture capture;
+    capture.width = width;
+    capture.height = height;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ original = SelectObject(dc, bitmap);
+    paint(dc);
+    GdiFlush();
+    auto* data = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i)  // DIB pixels are 0x00RRGGBB; COLORREF is 0x00BBGGRR
+        capture.pixels.push_back(RGB(data[i] >> 16 & 0xFF, data[i] >> 8 & 0xFF, data[i] & 0xFF));
+    SelectObject(dc, original);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return capture;
+}
+
+inline Capture CaptureWindow(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return CaptureDrawing(client.right, client.bottom, [&](HDC dc) {
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
 }

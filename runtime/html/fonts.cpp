@@ -1,0 +1,89 @@
+#include "runtime/html/fonts.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace html {
+namespace {
+
+// The face of text that no style names a family for, as in Chinese browsers.
+const char kDefaultFace[] = "宋体";
+
+// GetTextExtentExPoint is asked for at most this many characters at once.
+constexpr int kMeasureChunk = 4096;
+
+HFONT CreateStyleFont(const Style& style) {
+    LOGFONTA lf{};
+    lf.lfHeight = -style.fontSize;  // the em size in pixels, as CSS means it
+    lf.lfWeight = style.fontWeight;
+    lf.lfItalic = style.italic;
+    lf.lfUnderline = style.underline;
+    lf.lfStrikeOut = style.lineThrough;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    const std::string& face = style.fontFamily.empty() ? std::string(kDefaultFace) : style.fontFamily;
+    std::strncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectA(&lf);
+}
+
+// A line is at least 1.2 em high, as "line-height: normal" is in browsers; the extra
+// room is shared above and below the text.
+FontMetrics LineMetrics(const TEXTMETRICW& tm, int fontSize) {
+    int leading = std::max<int>(tm.tmExternalLeading, (fontSize * 6 + 4) / 5 - (tm.tmAscent + tm.tmDescent));
+    return {tm.tmAscent + leading / 2, tm.tmDescent + leading - leading / 2};
+}
+
+}  // namespace
+
+FontCache::FontCache() : measuringDc_(CreateCompatibleDC(nullptr)) {
+    originalFont_ = GetCurrentObject(measuringDc_, OBJ_FONT);
+}
+
+FontCache::~FontCache() {
+    SelectObject(measuringDc_, originalFont_);
+    for (auto& item : fonts_) DeleteObject(item.second.font);
+    DeleteDC(measuringDc_);
+}
+
+FontCache::Entry& FontCache::entry(const Style& style) {
+    Key key{style.fontFamily, style.fontSize, style.fontWeight, style.italic, style.underline, style.lineThrough};
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) return found->second;
+    Entry made;
+    made.font = CreateStyleFont(style);
+    selectForMeasuring(made.font);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(measuringDc_, &tm);
+    made.metrics = LineMetrics(tm, style.fontSize);
+    return fonts_.emplace(key, made).first->second;
+}
+
+void FontCache::selectForMeasuring(HFONT font) {
+    if (GetCurrentObject(measuringDc_, OBJ_FONT) != font) SelectObject(measuringDc_, font);
+}
+
+HFONT FontCache::font(const Style& style) { return entry(style).font; }
+
+FontMetrics FontCache::metrics(const Style& style) { return entry(style).metrics; }
+
+void FontCache::measure(const Style& style, const wchar_t* text, int length, int* extents) {
+    selectForMeasuring(entry(style).font);
+    int offset = 0;
+    for (int start = 0; start < length; start += kMeasureChunk) {
+        int count = std::min(kMeasureChunk, length - start);
+        SIZE size{};
+        if (!GetTextExtentExPointW(measuringDc_, text + start, count, 0, nullptr, extents + start, &size))
+            std::fill(extents + start, extents + start + count, 0);
+        for (int i = start; i < start + count; ++i) extents[i] += offset;
+        offset = extents[start + count - 1];
+    }
+}
+
+std::vector<HGDIOBJ> FontCache::objects() const {
+    std::vector<HGDIOBJ> objects{measuringDc_};
+    for (const auto& item : fonts_) objects.push_back(item.second.font);
+    return objects;
+}
+
+}  // namespace html

@@ -1,0 +1,44 @@
+#pragma once
+// The GDI fonts of a view: one per distinct look, made on first use through the system's
+// font mapper and deleted with the cache. The cache also measures text for the layout
+// with those same fonts.
+#include <windows.h>
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "runtime/html/layout.h"
+#include "runtime/html/style.h"
+
+namespace html {
+
+class FontCache : public TextMeasurer {
+public:
+    FontCache();
+    ~FontCache() override;
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+
+    HFONT font(const Style& style);
+    FontMetrics metrics(const Style& style) override;
+    void measure(const Style& style, const wchar_t* text, int length, int* extents) override;
+
+    // Every GDI object the cache holds now, for leak checks.
+    std::vector<HGDIOBJ> objects() const;
+
+private:
+    using Key = std::tuple<std::string, int, int, bool, bool, bool>;
+    struct Entry {
+        HFONT font = nullptr;
+        FontMetrics metrics;
+    };
+    Entry& entry(const Style& style);
+    void selectForMeasuring(HFONT font);
+
+    std::map<Key, Entry> fonts_;
+    HDC measuringDc_ = nullptr;
+    HGDIOBJ originalFont_ = nullptr;
+};
+
+}  // namespace html
