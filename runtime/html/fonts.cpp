@@ -11,6 +11,9 @@ const char kDefaultFace[] = "宋体";
 
 // GetTextExtentExPoint is asked for at most this many characters at once.
 constexpr int kMeasureChunk = 4096;
+constexpr int kUnknownWidth = -1;
+
+bool IsSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 HFONT CreateStyleFont(const Style& style) {
     LOGFONTA lf{};
@@ -67,17 +70,47 @@ HFONT FontCache::font(const Style& style) { return entry(style).font; }
 
 FontMetrics FontCache::metrics(const Style& style) { return entry(style).metrics; }
 
+int& FontCache::widthOf(Entry& entry, wchar_t c) {
+    std::vector<int>& block = entry.widths[c >> 8];
+    if (block.empty()) block.assign(256, kUnknownWidth);
+    return block[c & 0xFF];
+}
+
+// Text whose every character has been seen in this font is summed from the table; other
+// text is measured by GDI, which teaches the table its characters.
 void FontCache::measure(const Style& style, const wchar_t* text, int length, int* extents) {
-    selectForMeasuring(entry(style).font);
+    Entry& e = entry(style);
+    int x = 0;
+    for (int i = 0; i < length; ++i) {
+        int width = IsSurrogate(text[i]) ? kUnknownWidth : widthOf(e, text[i]);
+        if (width == kUnknownWidth) return learnFrom(e, text, length, extents);
+        x += width;
+        extents[i] = x;
+    }
+}
+
+void FontCache::learnFrom(Entry& e, const wchar_t* text, int length, int* extents) {
+    if (!measureWithExtents(e, text, length, extents)) return;
+    for (int i = 0; i < length; ++i)  // a surrogate half has no width of its own
+        if (!IsSurrogate(text[i])) widthOf(e, text[i]) = extents[i] - (i > 0 ? extents[i - 1] : 0);
+}
+
+// The text measured whole by GDI, in pieces it takes at once; false (and no widths) when
+// GDI could not measure it.
+bool FontCache::measureWithExtents(Entry& e, const wchar_t* text, int length, int* extents) {
+    selectForMeasuring(e.font);
     int offset = 0;
     for (int start = 0; start < length; start += kMeasureChunk) {
         int count = std::min(kMeasureChunk, length - start);
         SIZE size{};
-        if (!GetTextExtentExPointW(measuringDc_, text + start, count, 0, nullptr, extents + start, &size))
-            std::fill(extents + start, extents + start + count, 0);
+        if (!GetTextExtentExPointW(measuringDc_, text + start, count, 0, nullptr, extents + start, &size)) {
+            std::fill(extents, extents + length, 0);
+            return false;
+        }
         for (int i = start; i < start + count; ++i) extents[i] += offset;
         offset = extents[start + count - 1];
     }
+    return true;
 }
 
 std::vector<HGDIOBJ> FontCache::objects() const {

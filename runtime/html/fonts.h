@@ -32,9 +32,16 @@ private:
     struct Entry {
         HFONT font = nullptr;
         FontMetrics metrics;
+        // The advance width of every character met so far, in blocks by its high byte.
+        // GDI draws with the same integer advances, and a table look-up is far cheaper
+        // than an extent call for every piece of text.
+        std::vector<std::vector<int>> widths = std::vector<std::vector<int>>(256);
     };
     Entry& entry(const Style& style);
     void selectForMeasuring(HFONT font);
+    int& widthOf(Entry& entry, wchar_t c);
+    void learnFrom(Entry& entry, const wchar_t* text, int length, int* extents);
+    bool measureWithExtents(Entry& entry, const wchar_t* text, int length, int* extents);
 
     std::map<Key, Entry> fonts_;
     HDC measuringDc_ = nullptr;

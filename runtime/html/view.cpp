@@ -93,19 +93,23 @@ SIZE View::clientSize() const {
 }
 
 // Lays the page out to the client width, with a scroll bar only when the page is taller
-// than the pane; the bar narrows the client, so the page is laid out again for it.
+// than the pane. The bar narrows the page, so the bar's present state is the first guess
+// and the page is laid out a second time only when the guess was wrong.
 void View::layOut() {
     SIZE client = clientSize();
     bool barShown = (GetWindowLongA(window_, GWL_STYLE) & WS_VSCROLL) != 0;
     int barWidth = GetSystemMetrics(SM_CXVSCROLL);
     int fullWidth = client.cx + (barShown ? barWidth : 0);
-    if (fullWidth <= 0) {  // not sized yet: a one-pixel layout would be all lines and no use
+    if (fullWidth <= barWidth) {  // not sized yet: a one-pixel layout would be all lines and no use
         layout_ = Layout();
         return;
     }
-    layout_ = LayOut(doc_, styles_, fullWidth, fonts_);
-    bool needBar = layout_.height > client.cy && fullWidth > barWidth;
-    if (needBar) layout_ = LayOut(doc_, styles_, fullWidth - barWidth, fonts_);
+    bool needBar = barShown;
+    layout_ = LayOut(doc_, styles_, needBar ? fullWidth - barWidth : fullWidth, fonts_);
+    if ((layout_.height > client.cy) != needBar) {
+        needBar = !needBar;
+        layout_ = LayOut(doc_, styles_, needBar ? fullWidth - barWidth : fullWidth, fonts_);
+    }
     if (needBar != barShown) {
         changingScrollBar_ = true;
         ShowScrollBar(window_, SB_VERT, needBar);
