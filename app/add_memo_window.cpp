@@ -4,6 +4,7 @@
 
 #include "app/memo_page.h"
 #include "app/memo_store.h"
+#include "app/skin_hookup.h"
 #include "app/window_designs.h"
 #include "app/window_rules.h"
 #include "runtime/datetime.h"
@@ -82,6 +83,7 @@ void OnAddMemoSizeChanged(HWND window) {
 
 HWND LoadAddMemoWindow(HWND parent) {
     rt::WindowEvents events;
+    events.created = [](HWND window) { ApplySkin(window); };
     events.sizeChanged = OnAddMemoSizeChanged;
     events.controls = {{"按钮1", {.clicked = OnSaveClicked}},
                        {"按钮2", {.clicked = OnClearClicked}},

@@ -2,6 +2,7 @@
 
 #include "app/add_memo_window.h"
 #include "app/memo_store.h"
+#include "app/skin_hookup.h"
 #include "app/update/update_check.h"
 #include "app/viewer_window.h"
 #include "app/window_designs.h"
@@ -28,6 +29,7 @@ void OnMainCreated(HWND window) {
     mainWindow = window;
     RunUpdateCheck();
     if (!IsWindow(window)) return;
+    ApplySkin(window);
     OpenMemoStore();
     ShowDateLine(window);
 }

@@ -2,12 +2,15 @@
 
 #include "app/main_window.h"
 #include "app/memo_store.h"
+#include "app/skin_hookup.h"
 #include "runtime/services.h"
 #include "runtime/window.h"
 
 int ProgramMain() {
     TodayList.clear();
+    CreateSkinEngine();
     rt::RegisterExitRoutine(ProgramExit);
+    StartSkinEngine();
     LoadMainWindow();
     rt::RunMessageLoop();
     return 0;
@@ -16,4 +19,5 @@ int ProgramMain() {
 void ProgramExit() {
     TodayList.clear();
     TodayList.shrink_to_fit();
+    DestroySkinEngine();
 }

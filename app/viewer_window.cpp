@@ -1,5 +1,6 @@
 #include "app/viewer_window.h"
 
+#include "app/skin_hookup.h"
 #include "app/window_designs.h"
 #include "app/window_rules.h"
 #include "runtime/browser_pane.h"
@@ -26,6 +27,7 @@ void OnViewerSizeChanged(HWND window) {
 
 HWND LoadViewerWindow(HWND parent) {
     rt::WindowEvents events;
+    events.created = [](HWND window) { ApplySkin(window); };
     events.sizeChanged = OnViewerSizeChanged;
     events.controls = {{"超文本浏览框1", {.beforeNavigate = OnViewerNavigate}}};
     return rt::LoadWindow(MemoViewerWindowDesign, events, parent);
