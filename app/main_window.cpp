@@ -52,7 +52,8 @@ void OpenTodayMemo(const std::string& eventText) {
 }
 
 void ConfirmAndClear() {
-    if (rt::MessageBoxText("您确定要清空所有备忘记录？", 49, kCaption) == 0) ClearMemos();
+    if (rt::MessageBoxText("您确定要清空所有备忘记录？", 49, kCaption) != 0) return;
+    if (!ClearMemos()) rt::MessageBoxText("清空备忘失败！备忘记录和页面都已保留。", 16, kCaption);
 }
 
 }  // namespace

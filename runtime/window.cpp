@@ -183,7 +183,9 @@ void CreateControls(HWND window, WindowState* state, const WindowDesign& design)
 }
 
 DWORD WindowStyle(const WindowDesign& design) {
-    DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+    // The system menu has nothing to show without a caption, but it lets Alt+F4 close
+    // the window.
+    DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU;
     if (design.minimizeBox) style |= WS_MINIMIZEBOX;
     if (design.maximizeBox) style |= WS_MAXIMIZEBOX;
     return style;
@@ -227,14 +229,6 @@ HWND LoadWindow(const WindowDesign& design, const WindowEvents& events, HWND par
 void RunMessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
-}
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        Dispatch(msg);
-    }
 }
 
 HWND FindControl(HWND window, const std::string& name) {

@@ -59,8 +59,6 @@ HWND LoadWindow(const WindowDesign& design, const WindowEvents& events, HWND par
                 bool startupWindow = false);
 // Runs the message loop until the start-up window has been destroyed.
 void RunMessageLoop();
-// Handles the messages waiting now without blocking (tests drive windows with it).
-void PumpMessages();
 
 HWND FindControl(HWND window, const std::string& name);
 

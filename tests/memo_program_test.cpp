@@ -39,7 +39,6 @@ protected:
     }
     void TearDown() override {
         if (IsWindow(main)) DestroyWindow(main);
-        rt::PumpMessages();
     }
 
     std::string ListPage() { return rt::HypertextMarkup(rt::FindControl(main, "简单超文本框1")); }
@@ -117,6 +116,16 @@ TEST_F(MemoProgram, ClearAsksFirstAndCancelKeepsEverything) {
     EXPECT_NE(ListPage().find("未找到数据！"), std::string::npos);
     OnCommandPaneLink("刷新备忘");
     EXPECT_TRUE(TodayList.empty());  // cleared in the file, not only on screen
+}
+
+TEST_F(MemoProgram, AClearThatFailsSaysSoAndKeepsThePages) {
+    ASSERT_TRUE(rt::WriteFileBytes(MemoPageFolder() + "备忘1.htm", "page"));
+    CloseAllStores();  // nothing to clear: the clear must fail
+    OnCommandPaneLink("清空备忘");
+    ASSERT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(fake.messages[1].flags, 16u);
+    EXPECT_EQ(fake.messages[1].caption, kCaption);
+    EXPECT_TRUE(rt::FileExists(MemoPageFolder() + "备忘1.htm"));
 }
 
 TEST_F(MemoProgram, AllMemosHandsTheDatabaseToTheShell) {

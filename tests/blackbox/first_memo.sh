@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# A new user's first memo, seen from outside: the built program under Wine on the test
+# display, driven by the keyboard only. Then the memo must be listed on screen and its
+# page and record must be on disk.
+#   first_memo.sh PROGRAM.exe WORK_FOLDER
+set -euo pipefail
+program=$1
+work=$2
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run="$here/../../scripts/wine-run"
+
+rm -rf "$work" && mkdir -p "$work" && cp "$program" "$work/qzbwl.exe"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# xdotool's --name does not match Wine's CJK titles, but getwindowname reads them.
+find_window() {
+  for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
+      [[ $(xdotool getwindowname "$w" 2>/dev/null) == "$1" ]] && { echo "$w"; return 0; }
+    done
+    sleep 0.2
+  done
+  return 1
+}
+
+keys() { xdotool key --delay 80 "$@"; sleep 0.5; }
+
+window_origin() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
+
+click_in() {
+  read -r wx wy < <(window_origin "$1")
+  xdotool mousemove $((wx + $2)) $((wy + $3)) click 1
+  sleep 0.5
+}
+
+"$wine_run" "$work/qzbwl.exe" &
+program_pid=$!
+trap 'kill $program_pid 2>/dev/null || true' EXIT
+
+main=$(find_window "岚舟备忘录") || fail "the main window did not appear"
+xdotool windowfocus "$main"
+sleep 1
+import -window root "$work/start.png"
+
+# The list pane has the keyboard; its first link is the add-memo command.
+keys Tab Return
+add=$(find_window "添加备忘") || fail "the add-memo window did not open from the keyboard"
+xdotool windowfocus "$add"
+# Date box has the keyboard: past the every-day box to the title.
+keys Tab space Tab
+xdotool type --delay 60 "Standup"
+keys Tab Tab Tab
+xdotool type --delay 60 "<h3>Agenda</h3>"
+# The body keeps Tab for itself, so the add button is clicked with the mouse.
+click_in "$add" $((296 + 32)) $((98 + 12))
+confirm=$(find_window "岚舟提醒您") || fail "no message after pressing the add button"
+import -window root "$work/saved.png"
+xdotool windowfocus "$confirm"
+keys Return
+sleep 1
+import -window root "$work/listed.png"
+
+pages=("$work"/qztext/Standup*.htm)
+[[ -f ${pages[0]} ]] || fail "no page file in qztext"
+grep -q "<body><h3>Agenda</h3></body>" "${pages[0]}" || fail "page does not hold the body: $(cat "${pages[0]}")"
+grep -q "Standup" "$work/qzedb/qzbwl.edb" || fail "record not in the database"
+
+# Links are green in the list pane: the new memo's link adds green to what the header
+# links had at the start.
+read -r x y < <(window_origin "$main")
+green_in() {
+  convert "$1" -crop "276x319+$((x + 2))+$((y + 25))" +repage -fill black -opaque white \
+    -fuzz 10% -fill white -opaque "rgb(0,128,0)" -fuzz 0 -fill black +opaque white -format "%[fx:round(mean*w*h)]" info:
+}
+before=$(green_in "$work/start.png")
+after=$(green_in "$work/listed.png")
+(( after > before + 30 )) || fail "no green link for the memo in the list (green pixels $before before, $after after)"
+
+# Closing the main window ends the program cleanly. A click above the panes makes it
+# the active window again after the message box.
+click_in "$main" 140 12
+keys alt+F4
+for _ in $(seq 50); do kill -0 $program_pid 2>/dev/null || break; sleep 0.2; done
+kill -0 $program_pid 2>/dev/null && fail "the program did not end when its main window closed"
+wait $program_pid || fail "the program ended with code $?"
+trap - EXIT
+echo "1 passed, 0 failed"
