@@ -331,17 +331,17 @@ void View::activate(int link) {
 // --- queries -------------------------------------------------------------------------------------------
 
 std::vector<rt::PaneLink> View::links() const {
-    std::vector<rt::PaneLink> links;
-    for (size_t i = 0; i < layout_.links.size(); ++i) {
-        const Link& link = layout_.links[i];
-        rt::PaneLink shown;
-        shown.hasEvent = link.hasEvent;
-        shown.eventText = link.eventText;
-        shown.href = link.href;
-        std::vector<Box> boxes = LinkBoxes(layout_, static_cast<int>(i));
-        if (!boxes.empty())
-            shown.box = {boxes[0].left, boxes[0].top - scrollY_, boxes[0].right, boxes[0].bottom - scrollY_};
-        links.push_back(shown);
+    std::vector<rt::PaneLink> links(layout_.links.size());
+    for (size_t i = 0; i < links.size(); ++i) {
+        links[i].hasEvent = layout_.links[i].hasEvent;
+        links[i].eventText = layout_.links[i].eventText;
+        links[i].href = layout_.links[i].href;
+    }
+    std::vector<bool> placed(links.size(), false);
+    for (const Run& run : layout_.runs) {  // the first run of a link is where its text begins
+        if (run.link < 0 || placed[run.link]) continue;
+        placed[run.link] = true;
+        links[run.link].box = {run.x, run.y - scrollY_, run.x + run.width, run.y + run.height - scrollY_};
     }
     return links;
 }
