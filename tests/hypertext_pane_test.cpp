@@ -252,6 +252,28 @@ TEST_F(PaneFixture, HandlerMayReplaceThePageOrCloseThePane) {
     EXPECT_EQ(events, (std::vector<std::string>{"今日备忘-1", "添加备忘"}));
 }
 
+TEST_F(PaneFixture, SqueezedToNothingWhileHoveredAndFocusedAndBackAgain) {
+    HWND pane = makePane("简单超文本框1");
+    rt::PaneLink link = rt::HypertextLinks(pane)[0];
+    Capture before = CaptureWindow(pane);
+    SetFocus(pane);
+    PressKey(pane, VK_TAB);
+    POINT at = CentreOf(link.box);
+    SendMessageA(pane, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    MoveWindow(pane, 0, 0, 0, 319, TRUE);
+    EXPECT_TRUE(rt::HypertextLinks(pane).empty() || IsRectEmpty(&rt::HypertextLinks(pane)[0].box));
+    SendMessageA(pane, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    SendMessageA(pane, WM_MOUSELEAVE, 0, 0);
+    PressKey(pane, VK_RETURN);
+    PressKey(pane, VK_TAB);
+    EXPECT_TRUE(events.empty());
+    MoveWindow(pane, 0, 0, 276, 319, TRUE);
+    SetFocus(host.window);
+    EXPECT_EQ(CaptureWindow(pane).pixels, before.pixels);  // no hover style left behind
+    ClickLink(pane, link);
+    EXPECT_EQ(events, std::vector<std::string>{"添加备忘"});
+}
+
 TEST_F(PaneFixture, MalformedMarkupShowsWhatItCan) {
     HWND pane = makePane("简单超文本框1");
     auto shown = [&] {

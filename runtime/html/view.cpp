@@ -100,8 +100,10 @@ void View::layOut() {
     bool barShown = (GetWindowLongA(window_, GWL_STYLE) & WS_VSCROLL) != 0;
     int barWidth = GetSystemMetrics(SM_CXVSCROLL);
     int fullWidth = client.cx + (barShown ? barWidth : 0);
-    if (fullWidth <= barWidth) {  // not sized yet: a one-pixel layout would be all lines and no use
+    if (fullWidth <= barWidth) {  // too narrow to show anything: a one-pixel layout would be all lines
+        setHover(-1);               // while the links are still there to restyle
         layout_ = Layout();
+        pressed_ = focusLink_ = -1;
         return;
     }
     bool needBar = barShown;
