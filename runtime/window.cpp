@@ -1,6 +1,7 @@
 #include "runtime/window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "runtime/browser_pane.h"
 #include "runtime/datetime.h"
@@ -26,6 +27,7 @@ struct WindowState {
     std::vector<HFONT> fonts;
     bool ready = false;  // events wait until the controls exist
     bool startup = false;
+    bool forwardingWheel = false;
 };
 
 WindowState* StateOf(HWND hwnd) {
@@ -55,6 +57,20 @@ void OnNcDestroy(HWND hwnd, WindowState* state) {
     delete state;
 }
 
+// The wheel goes to the focused control, but users expect what is under the mouse to
+// scroll. A control that does not want it passes it up here; the flag stops a control
+// that passes it up again from bouncing it back and forth.
+void OnMouseWheel(HWND hwnd, WindowState* state, WPARAM wParam, LPARAM lParam) {
+    if (state->forwardingWheel) return;
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(hwnd, &point);
+    HWND child = ChildWindowFromPointEx(hwnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == hwnd) return;
+    state->forwardingWheel = true;
+    SendMessageA(child, WM_MOUSEWHEEL, wParam, lParam);
+    state->forwardingWheel = false;
+}
+
 // Labels and the check box show the window's own background behind their text.
 LRESULT OnCtlColorStatic(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
@@ -70,6 +86,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SIZE:
         if (state->ready && state->events.sizeChanged) state->events.sizeChanged(hwnd);
+        return 0;
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(hwnd, state, wParam, lParam);
         return 0;
     case WM_CTLCOLORSTATIC:
         return OnCtlColorStatic(reinterpret_cast<HDC>(wParam));

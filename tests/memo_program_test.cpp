@@ -13,6 +13,7 @@
 #include "runtime/record_db.h"
 #include "runtime/window.h"
 #include "support/fake_services.h"
+#include "support/pane_host.h"
 
 namespace {
 
@@ -78,6 +79,24 @@ TEST_F(MemoProgram, TwelveMemosForTodayListTen) {
     EXPECT_EQ(Count(ListPage(), "event=\"今日备忘-"), 10u);
     EXPECT_EQ(ListPage().find("昨天的"), std::string::npos);
     EXPECT_EQ(ListPage().find("带时间"), std::string::npos);
+}
+
+TEST_F(MemoProgram, TheWheelScrollsThePaneUnderTheMouseNotTheFocusedOne) {
+    AddToday(10, "每天");
+    OnCommandPaneLink("刷新备忘");
+    HWND list = rt::FindControl(main, "简单超文本框1");
+    HWND commands = rt::FindControl(main, "简单超文本框2");
+    ASSERT_TRUE(HasScrollBar(list));
+    ASSERT_TRUE(HasScrollBar(commands));
+    RECT below;
+    GetWindowRect(commands, &below);
+    SetFocus(list);
+    // The wheel message comes to the focused pane, with the mouse over the other one.
+    Wheel(list, -WHEEL_DELTA, {(below.left + below.right) / 2, (below.top + below.bottom) / 2});
+    EXPECT_EQ(ScrollPosition(list), 0);
+    EXPECT_GT(ScrollPosition(commands), 0);
+    Wheel(list, -WHEEL_DELTA);
+    EXPECT_GT(ScrollPosition(list), 0);
 }
 
 TEST_F(MemoProgram, NotAvailableLinksSayItKindly) {

@@ -10,6 +10,12 @@ namespace {
 
 const char kViewProperty[] = "LzHtmlView";
 
+bool IsUnderScreenPoint(HWND window, LPARAM screenPoint) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return PtInRect(&r, POINT{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)}) != FALSE;
+}
+
 constexpr int kLineStep = 20;      // pixels per scroll-bar arrow click and per wheel line
 constexpr int kFocusMargin = 4;    // room kept around a link scrolled into view
 
@@ -60,7 +66,12 @@ bool View::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     case WM_PRINTCLIENT: onPrintClient(reinterpret_cast<HDC>(wParam)); return true;
     case WM_ERASEBKGND: result = 1; return true;  // the back buffer covers everything
     case WM_VSCROLL: onVScroll(LOWORD(wParam)); return true;
-    case WM_MOUSEWHEEL: onWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return true;
+    case WM_MOUSEWHEEL:
+        // The wheel comes to the focused pane wherever the mouse is. Away from the mouse
+        // it goes on to the window, which hands it to the control under the mouse.
+        if (!IsUnderScreenPoint(window_, lParam)) return false;
+        onWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return true;
     case WM_MOUSEMOVE: onMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return true;
     case WM_MOUSELEAVE: onMouseLeave(); return true;
     case WM_SETCURSOR:

@@ -52,7 +52,15 @@ struct ShiftHeld {
     }
 };
 
-inline void Wheel(HWND pane, int delta) { SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0); }
+// A wheel turn with the mouse at a point of the screen; by default the pane's centre.
+inline void Wheel(HWND pane, int delta, POINT at = {-1, -1}) {
+    if (at.x < 0) {
+        RECT r;
+        GetWindowRect(pane, &r);
+        at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.x, at.y));
+}
 
 inline int ScrollPosition(HWND pane) {
     SCROLLINFO info{sizeof info, SIF_POS};
