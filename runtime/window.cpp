@@ -142,7 +142,8 @@ NativeControl NativeFor(const ControlDesign& c) {
     case ControlKind::DateBox:
         return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_SHORTDATEFORMAT, 0};
     case ControlKind::CheckBox:
-        return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+        // The designed box is two lines high: a long text wraps instead of being cut.
+        return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE, 0};
     case ControlKind::PushButton:
         return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::EditBox:
