@@ -132,4 +132,16 @@ TEST(Windows, ControlsSitAtTheirDesignedPlaces) {
     DestroyWindow(w);
 }
 
+TEST(Windows, ReleaseTheFontsOfTheirControlsWhenDestroyed) {
+    HWND w = LoadAddMemoWindow(nullptr);
+    std::vector<HGDIOBJ> fonts;
+    for (const rt::ControlDesign& c : AddMemoWindowDesign.controls) {
+        auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(rt::FindControl(w, c.name), WM_GETFONT, 0, 0));
+        ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << c.name;
+        fonts.push_back(font);
+    }
+    DestroyWindow(w);
+    for (HGDIOBJ font : fonts) EXPECT_EQ(GetObjectType(font), 0u);
+}
+
 }  // namespace
