@@ -2,7 +2,7 @@
 # Builds the program and starts it under Wine. Without a display it starts a virtual one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" qzbwl
 if [[ -n ${DISPLAY:-} ]]; then
   exec "$root/scripts/wine-run" "$root/build/app/qzbwl.exe"
 fi
