@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "runtime/browser_pane.h"
 #include "runtime/datetime.h"
 #include "runtime/hypertext_pane.h"
@@ -17,6 +19,7 @@ struct ControlEntry {
     std::string name;
     HWND hwnd;
     ControlEvents events;
+    size_t byteLimit = 0;  // edit boxes: most bytes of text; 0 = no limit
 };
 
 // Everything the runtime keeps for one loaded window; owned by the window and deleted
@@ -40,10 +43,27 @@ const ControlEntry* EntryOf(WindowState* state, HWND control) {
     return nullptr;
 }
 
+// The edit control may count its limit in characters (Wine does), which lets a GBK text
+// grow to twice the bytes its field holds: text past the limit is cut at a character
+// boundary.
+void KeepWithinByteLimit(HWND edit, size_t limit) {
+    std::string text = WindowText(edit);
+    if (limit == 0 || text.size() <= limit) return;
+    size_t keep = 0;
+    for (size_t i = 0; i < text.size();) {
+        i += IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        if (i > limit) break;
+        keep = i;
+    }
+    SetWindowTextA(edit, text.substr(0, keep).c_str());
+    SendMessageA(edit, EM_SETSEL, keep, keep);
+}
+
 void OnCommand(HWND hwnd, WindowState* state, WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) != BN_CLICKED) return;
     const ControlEntry* entry = EntryOf(state, reinterpret_cast<HWND>(lParam));
-    if (entry && entry->events.clicked) entry->events.clicked(hwnd);
+    if (!entry) return;
+    if (HIWORD(wParam) == EN_CHANGE) return KeepWithinByteLimit(entry->hwnd, entry->byteLimit);
+    if (HIWORD(wParam) == BN_CLICKED && entry->events.clicked) entry->events.clicked(hwnd);
 }
 
 void OnDestroy(HWND hwnd, WindowState* state) {
@@ -197,7 +217,8 @@ void CreateControls(HWND window, WindowState* state, const WindowDesign& design)
     for (const ControlDesign& c : design.controls) {
         HWND hwnd = CreateControl(window, state, c, id++);
         if (!hwnd) continue;
-        state->controls.push_back({c.name, hwnd, EventsFor(state->events, c.name)});
+        size_t byteLimit = c.kind == ControlKind::EditBox ? static_cast<size_t>(std::max(0, c.textLimit)) : 0;
+        state->controls.push_back({c.name, hwnd, EventsFor(state->events, c.name), byteLimit});
         WireEvents(state->controls.back(), c.kind);
     }
 }
