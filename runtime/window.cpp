@@ -63,7 +63,10 @@ void OnCommand(HWND hwnd, WindowState* state, WPARAM wParam, LPARAM lParam) {
     const ControlEntry* entry = EntryOf(state, reinterpret_cast<HWND>(lParam));
     if (!entry) return;
     if (HIWORD(wParam) == EN_CHANGE) return KeepWithinByteLimit(entry->hwnd, entry->byteLimit);
-    if (HIWORD(wParam) == BN_CLICKED && entry->events.clicked) entry->events.clicked(hwnd);
+    if (HIWORD(wParam) != BN_CLICKED) return;
+    // A copy: the handler may destroy the window, and the entry with it.
+    std::function<void(HWND)> clicked = entry->events.clicked;
+    if (clicked) clicked(hwnd);
 }
 
 void OnDestroy(HWND hwnd, WindowState* state) {
@@ -123,7 +126,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK EditCharProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR ref) {
-    if (msg == WM_CHAR) (*reinterpret_cast<const std::function<void(HWND, int)>*>(ref))(hwnd, static_cast<int>(wParam));
+    if (msg == WM_CHAR) {
+        // A copy: the handler may destroy the window that owns the original.
+        std::function<void(HWND, int)> handler = *reinterpret_cast<const std::function<void(HWND, int)>*>(ref);
+        handler(hwnd, static_cast<int>(wParam));
+        if (!IsWindow(hwnd)) return 0;
+    }
     if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, EditCharProc, id);
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }

@@ -2,6 +2,8 @@
 // windows under Wine.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/add_memo_window.h"
 #include "app/viewer_window.h"
 #include "app/window_designs.h"
@@ -142,6 +144,56 @@ TEST(Windows, ReleaseTheFontsOfTheirControlsWhenDestroyed) {
     }
     DestroyWindow(w);
     for (HGDIOBJ font : fonts) EXPECT_EQ(GetObjectType(font), 0u);
+}
+
+// A handler may close the window it runs in (saving a memo does): what it holds must
+// outlive the window's own copy of it, which goes with the window.
+rt::WindowDesign ClosingDesign() {
+    return {"closing", 200, 120, 200, 120, true, false,
+            {{rt::ControlKind::PushButton, "按钮", 0, 0, 80, 24, "关闭"},
+             {rt::ControlKind::EditBox, "编辑框", 0, 40, 80, 24, ""}}};
+}
+
+TEST(Windows, AClickedHandlerThatClosesItsWindowKeepsWhatItHolds) {
+    auto token = std::make_shared<int>(7);
+    std::weak_ptr<int> watch = token;
+    bool heldAfterClose = false;
+    HWND w;
+    {
+        rt::WindowEvents events;
+        events.controls = {{"按钮", {.clicked = [token, watch, &heldAfterClose](HWND window) {
+                                DestroyWindow(window);
+                                heldAfterClose = !watch.expired();
+                            }}}};
+        token.reset();
+        w = rt::LoadWindow(ClosingDesign(), events);
+    }
+    ASSERT_TRUE(w);
+    SendMessageA(rt::FindControl(w, "按钮"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_TRUE(heldAfterClose);
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST(Windows, ACharInputHandlerThatClosesItsWindowKeepsWhatItHolds) {
+    auto token = std::make_shared<int>(7);
+    std::weak_ptr<int> watch = token;
+    bool heldAfterClose = false;
+    HWND w;
+    {
+        rt::WindowEvents events;
+        events.controls = {{"编辑框", {.charInput = [token, watch, &heldAfterClose](HWND edit, int) {
+                                DestroyWindow(GetParent(edit));
+                                heldAfterClose = !watch.expired();
+                            }}}};
+        token.reset();
+        w = rt::LoadWindow(ClosingDesign(), events);
+    }
+    ASSERT_TRUE(w);
+    SendMessageA(rt::FindControl(w, "编辑框"), WM_CHAR, 13, 0);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_TRUE(heldAfterClose);
+    EXPECT_TRUE(watch.expired());
 }
 
 }  // namespace
