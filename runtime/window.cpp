@@ -47,8 +47,9 @@ const ControlEntry* EntryOf(WindowState* state, HWND control) {
 // grow to twice the bytes its field holds: text past the limit is cut at a character
 // boundary.
 void KeepWithinByteLimit(HWND edit, size_t limit) {
+    if (limit == 0) return;
     std::string text = WindowText(edit);
-    if (limit == 0 || text.size() <= limit) return;
+    if (text.size() <= limit) return;
     size_t keep = 0;
     for (size_t i = 0; i < text.size();) {
         i += IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;

@@ -322,17 +322,18 @@ TEST_F(MemoProgram, ARecordThatCannotBeAddedLeavesNoPageBehind) {
 TEST_F(MemoProgram, ALongChineseTitleTypedInFitsItsField) {
     HWND add = OpenAddMemo();
     HWND title = rt::FindControl(add, "编辑框1");
-    std::string typed;
+    std::string typed = "a";
     for (int i = 0; i < 30; ++i) typed += "备";
     SendMessageA(title, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed.c_str()));
-    EXPECT_LE(rt::WindowText(title).size(), 50u);
+    // 50 bytes would end in half a character.
+    EXPECT_EQ(rt::WindowText(title), typed.substr(0, 49));
     SetWindowTextA(rt::FindControl(add, "编辑框2"), "正文");
     SendMessageA(rt::FindControl(add, "选择框1"), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageA(rt::FindControl(add, "按钮1"), BM_CLICK, 0, 0);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text, "添加备忘成功！");
     ASSERT_EQ(TodayList.size(), 1u);
-    EXPECT_EQ(TodayList[0].title.compare(0, 2, "备"), 0);
+    EXPECT_EQ(TodayList[0].title, typed.substr(0, 49));
     if (IsWindow(add)) DestroyWindow(add);
 }
 
