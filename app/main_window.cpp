@@ -44,10 +44,10 @@ void OnMainWillBeDestroyed(HWND) {
 void OpenTodayMemo(const std::string& eventText) {
     // The number after "今日备忘-"; the page only ever links 1 to the listed count.
     std::string number = eventText.size() > 9 ? eventText.substr(9) : std::string();
-    size_t n = static_cast<size_t>(rt::TextToNumber(number));
+    double n = rt::TextToNumber(number);
     HWND viewer = LoadViewerWindow(mainWindow);
-    if (n < 1 || n > TodayList.size()) return;
-    const MemoRecord& memo = TodayList[n - 1];
+    if (n < 1 || n >= TodayList.size() + 1) return;
+    const MemoRecord& memo = TodayList[static_cast<size_t>(n) - 1];
     ShowMemoInViewer(viewer, memo.title + "  - " + rt::WindowText(mainWindow), MemoPageFolder() + memo.pageFileName);
 }
 

@@ -41,8 +41,10 @@ void DeleteFolderContents(const std::string& folder) {
         const std::string path = folder + "\\" + name;
         // A read-only file cannot be deleted until the attribute is gone.
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        // A linked folder goes as a link: what it points to lies outside and stays.
+        bool linked = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            DeleteFolderContents(path);
+            if (!linked) DeleteFolderContents(path);
             RemoveDirectoryA(path.c_str());
         } else {
             DeleteFileA(path.c_str());

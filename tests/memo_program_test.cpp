@@ -177,6 +177,20 @@ TEST_F(MemoProgram, MemoLinkOpensTheViewerOnItsPage) {
     DestroyWindow(viewer);
 }
 
+TEST_F(MemoProgram, AMemoNumberOutsideTheListOpensAnEmptyViewer) {
+    AddToday(2, "每天");
+    OnCommandPaneLink("刷新备忘");
+    for (const char* eventText : {"今日备忘-0", "今日备忘-3", "今日备忘--1", "今日备忘-99999999999999999999", "今日备忘"}) {
+        OnTodayPaneLink(eventText);
+        HWND viewer = FindWindowExA(nullptr, nullptr, "LzWindow", nullptr);
+        while (viewer && GetWindow(viewer, GW_OWNER) != main) viewer = FindWindowExA(nullptr, viewer, "LzWindow", nullptr);
+        ASSERT_TRUE(viewer) << eventText;
+        EXPECT_EQ(rt::WindowText(viewer), "") << eventText;
+        EXPECT_EQ(rt::BrowserAddress(rt::FindControl(viewer, "超文本浏览框1")), "") << eventText;
+        DestroyWindow(viewer);
+    }
+}
+
 // Fills the add-memo window as a user would and presses its add button.
 void FillAndAdd(HWND add, const std::string& title, const std::string& body, bool everyDay,
                 const rt::DateTime* date = nullptr) {
@@ -266,8 +280,11 @@ TEST_F(MemoProgram, ClearButtonEmptiesTitleAndBodyOnly) {
 }
 
 TEST_F(MemoProgram, TwoMemosWithTheSameTitleAndDayKeepTheirOwnPages) {
-    FillAndAdd(OpenAddMemo(), "周会", "第一次", true);
-    FillAndAdd(OpenAddMemo(), "周会", "第二次", true);
+    // The same chosen day to the second: the date boxes of two windows opened a second
+    // apart would otherwise already give different names.
+    rt::DateTime day{2014, 3, 5};
+    FillAndAdd(OpenAddMemo(), "周会", "第一次", true, &day);
+    FillAndAdd(OpenAddMemo(), "周会", "第二次", true, &day);
     ASSERT_EQ(TodayList.size(), 2u);
     EXPECT_NE(TodayList[0].pageFileName, TodayList[1].pageFileName);
     std::string first, second;
@@ -275,7 +292,8 @@ TEST_F(MemoProgram, TwoMemosWithTheSameTitleAndDayKeepTheirOwnPages) {
     ASSERT_TRUE(rt::ReadFileBytes(MemoPageFolder() + TodayList[1].pageFileName, second));
     EXPECT_NE(first.find("第一次"), std::string::npos);
     EXPECT_NE(second.find("第二次"), std::string::npos);
-    EXPECT_NE(TodayList[1].pageFileName.find(" (2).htm"), std::string::npos);
+    EXPECT_EQ(TodayList[0].pageFileName, "周会2014年3月5日.htm");
+    EXPECT_EQ(TodayList[1].pageFileName, "周会2014年3月5日 (2).htm");
 }
 
 TEST_F(MemoProgram, UnsafeTitleIsStoredAsTypedWithASafePageName) {
