@@ -26,6 +26,9 @@ int WindowRegistry::add(std::unique_ptr<SkinWindowRecord> record) {
 
 void WindowRegistry::remove(int index) {
     assert(index >= 1 && index <= size());
+    // The record is destroyed only after the registry is whole again: its tooltips and
+    // handlers may still look windows up while they go.
+    auto removed = std::move(records_[index - 1]);
     records_.erase(records_.begin() + (index - 1));
     renumber();
 }
