@@ -15,12 +15,6 @@ void Navigate(HWND window, const std::string& target);
 
 bool IsBlank(const std::string& address) { return address.empty() || lstrcmpiA(address.c_str(), "about:blank") == 0; }
 
-bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-    return text.size() >= prefix.size() && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.data(),
-                                                          static_cast<int>(prefix.size()), prefix.data(),
-                                                          static_cast<int>(prefix.size())) == CSTR_EQUAL;
-}
-
 std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -74,7 +68,7 @@ struct BrowserPane {
     // Only an href leads anywhere in a browser; an in-page anchor just scrolls.
     void follow(const html::Link& link) {
         const std::string& href = link.href;
-        if (href.empty() || StartsWithNoCase(href, "javascript:")) return;
+        if (href.empty() || html::StartsWithNoCase(href, "javascript:")) return;
         if (href[0] == '#') {
             view.scrollToAnchor(href.substr(1));
             return;

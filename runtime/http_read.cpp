@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "runtime/html/address.h"
+
 namespace rt {
 namespace {
 
@@ -31,15 +33,6 @@ struct Fetch {
     bool ok = false;
     std::string body;
 };
-
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-    int length = lstrlenA(prefix);
-    return text.size() >= static_cast<size_t>(length) &&
-           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str(), length, prefix, length) == CSTR_EQUAL;
-}
-
-// WinINet would also open ftp: and file: addresses; only web addresses are wanted here.
-bool IsWebAddress(const std::string& url) { return StartsWithNoCase(url, "http://") || StartsWithNoCase(url, "https://"); }
 
 // Bounds each connect, send and receive; the handles made from the session inherit it.
 void LimitEachWait(HINTERNET session, DWORD limitMs) {
@@ -86,7 +79,8 @@ DWORD WINAPI FetchThread(void* parameter) {
 }  // namespace
 
 bool HttpGet(const std::string& url, std::string& body, unsigned limitMs) {
-    if (!IsWebAddress(url)) return false;
+    // WinINet would also open ftp: and file: addresses; only web addresses are wanted.
+    if (!html::IsWebAddress(url)) return false;
     auto fetch = std::make_shared<Fetch>();
     fetch->url = url;
     fetch->deadline = GetTickCount64() + limitMs;

@@ -23,11 +23,11 @@ struct ControlEntry {
 };
 
 // Everything the runtime keeps for one loaded window; owned by the window and deleted
-// at WM_NCDESTROY together with the fonts it made for its controls.
+// at WM_NCDESTROY together with the fonts it made for its controls, one per design.
 struct WindowState {
     WindowEvents events;
     std::vector<ControlEntry> controls;
-    std::vector<HFONT> fonts;
+    std::vector<std::pair<FontDesign, HFONT>> fonts;
     bool ready = false;  // events wait until the controls exist
     bool startup = false;
     bool forwardingWheel = false;
@@ -77,7 +77,7 @@ void OnDestroy(HWND hwnd, WindowState* state) {
 
 void OnNcDestroy(HWND hwnd, WindowState* state) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    for (HFONT font : state->fonts) DeleteObject(font);
+    for (const auto& [design, font] : state->fonts) DeleteObject(font);
     delete state;
 }
 
@@ -158,6 +158,15 @@ HFONT MakeFont(const FontDesign& font) {
     return CreateFontA(font.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, font.charSet, 0, 0, 0, 0, font.face.c_str());
 }
 
+// Controls designed with the same font share one.
+HFONT FontFor(WindowState* state, const FontDesign& design) {
+    for (const auto& [made, font] : state->fonts)
+        if (made.face == design.face && made.height == design.height && made.charSet == design.charSet) return font;
+    HFONT font = MakeFont(design);
+    state->fonts.emplace_back(design, font);
+    return font;
+}
+
 struct NativeControl {
     const char* className;
     DWORD style;
@@ -196,9 +205,7 @@ HWND CreateControl(HWND window, WindowState* state, const ControlDesign& c, int 
                                 c.x, c.y, c.width, c.height, window,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) return nullptr;
-    HFONT font = MakeFont(c.font);
-    state->fonts.push_back(font);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(state, c.font)), FALSE);
     if (c.kind == ControlKind::EditBox) SendMessageA(hwnd, EM_LIMITTEXT, c.textLimit, 0);
     return hwnd;
 }

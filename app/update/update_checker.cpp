@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "runtime/datetime.h"
+#include "runtime/html/address.h"
 #include "runtime/services.h"
 
 const char ManifestSeparator[] = "【↑更新↑】";
@@ -13,17 +14,6 @@ bool HasAllFields(const UpdateChecker* self) { return self->fields.size() >= 4; 
 
 std::string Field(const UpdateChecker* self, size_t index) {
     return HasAllFields(self) ? self->fields[index] : std::string();
-}
-
-// Only a web address may reach the shell: a manifest naming a program or a local file
-// must not get it started on the user's yes.
-bool IsWebAddress(const std::string& address) {
-    auto startsWith = [&](const char* prefix) {
-        std::string head = address.substr(0, std::string(prefix).size());
-        for (char& c : head) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-        return head == prefix;
-    };
-    return startsWith("http://") || startsWith("https://");
 }
 
 void Destroy(UpdateChecker* self) { delete self; }
@@ -48,7 +38,9 @@ bool IsUpdateAvailable(const UpdateChecker* self, const std::string& ownVersion)
 }
 
 bool PromptAndUpdate(UpdateChecker* self) {
-    if (!HasAllFields(self) || !IsWebAddress(DownloadAddress(self))) return false;
+    // Only a web address may reach the shell: a manifest naming a program or a local
+    // file must not get it started on the user's yes.
+    if (!HasAllFields(self) || !html::IsWebAddress(DownloadAddress(self))) return false;
     std::string text = "检测到软件有新版本，请问是否更新？\r\n\r\n更新说明：\r\n" + Notes(self);
     if (rt::MessageBoxText(text, 36, "更新") == 6) return false;
     rt::ShellOpen(DownloadAddress(self));

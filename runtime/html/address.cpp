@@ -8,13 +8,6 @@ namespace {
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-    size_t i = 0;
-    for (; prefix[i]; ++i)
-        if (i >= text.size() || Lower(text[i]) != prefix[i]) return false;
-    return true;
-}
-
 // The scheme before ":", lower-case; empty when there is none. One letter is a drive.
 std::string SchemeOf(const std::string& address) {
     size_t colon = address.find(':');
@@ -149,6 +142,13 @@ std::string ResolveFile(const std::string& basePath, const std::string& href) {
 }
 
 }  // namespace
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+    size_t i = 0;
+    for (; prefix[i]; ++i)
+        if (i >= text.size() || Lower(text[i]) != prefix[i]) return false;
+    return true;
+}
 
 bool IsWebAddress(const std::string& address) {
     return StartsWithNoCase(address, "http://") || StartsWithNoCase(address, "https://");

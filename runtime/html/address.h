@@ -5,6 +5,8 @@
 
 namespace html {
 
+// Whether text begins with a lower-case prefix, in any letter case.
+bool StartsWithNoCase(const std::string& text, const char* prefix);
 // "http://..." or "https://...", in any letter case.
 bool IsWebAddress(const std::string& address);
 // A scheme other than http, https and file ("mailto:", "javascript:"...). A drive letter
