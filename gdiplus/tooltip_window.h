@@ -3,12 +3,16 @@
 // window it describes. The control draws the tips itself; every operation is one
 // message with a tool record.
 #include <windows.h>
+#include <commctrl.h>
 
+#include <cstddef>
 #include <string>
 
 namespace gdip {
 
-// The tool record of the tooltip messages: TOOLINFOA in its 40-byte form.
+// The tool record of the tooltip messages: TOOLINFOA in its first form, without the
+// lParam and later fields: 40 bytes on PE32, and the system's own size for that form on
+// PE32+, where the handles and pointers are 8 bytes.
 struct ToolRecord {
     UINT size;
     UINT flags;
@@ -18,7 +22,10 @@ struct ToolRecord {
     HINSTANCE instance;
     LPSTR text;
 };
-static_assert(sizeof(ToolRecord) == 40, "the tooltip control reads exactly 40 bytes");
+static_assert(sizeof(ToolRecord) == offsetof(TOOLINFOA, lParam), "the tooltip control reads the first form of TOOLINFOA");
+#ifndef _WIN64
+static_assert(sizeof(ToolRecord) == 40, "on PE32 that form is 40 bytes");
+#endif
 
 // The tooltip watches the owner's mouse messages itself.
 inline constexpr UINT toolSubclassFlag = 0x10;

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 need_packages=(
-  g++-mingw-w64-i686 mingw-w64-i686-dev cmake make
+  g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev cmake make
   wine wine32:i386 wine64
   xvfb xauth imagemagick xdotool
   fonts-wqy-microhei googletest python3 locales

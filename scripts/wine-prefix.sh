@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Prepares the private Wine prefix once: initialised, and the program's two font names
-# mapped to a CJK font that Debian ships. A second run finds the marker and does nothing.
+# Prepares the private Wine prefix of LZ_WINE_ARCH once: initialised, and the program's two
+# font names mapped to a CJK font that Debian ships. A second run finds the marker and does
+# nothing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
@@ -8,8 +9,9 @@ marker="$WINEPREFIX/.lanzhou-ready"
 [[ -f $marker ]] && exit 0
 
 mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1 || true
-wineserver -w
+# A win64 prefix warns that syswow64\rundll32.exe is missing: harmless for 64-bit programs.
+"$WINELOADER" wineboot -i >/dev/null 2>&1 || true
+"$WINESERVER" -w
 
 # regedit reads a UTF-8 REGEDIT4 file in the ANSI code page and mangles the names,
 # so the file is written as UTF-16LE with a byte-order mark.
@@ -31,6 +33,8 @@ Windows Registry Editor Version 5.00
 "Managed"="N"
 REG
 } >"$reg"
-wine regedit /S "$reg" >/dev/null 2>&1
-wineserver -w
+"$WINELOADER" regedit /S "$reg" >/dev/null 2>&1
+"$WINESERVER" -w
+# A prefix that did not come up must not be marked ready.
+[[ -f $WINEPREFIX/system.reg ]] || { echo "wine-prefix.sh: Wine could not make $WINEPREFIX" >&2; exit 1; }
 touch "$marker"

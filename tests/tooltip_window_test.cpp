@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <vector>
 
 #include "gdiplus/tooltip_window.h"
 
@@ -87,29 +88,36 @@ bool sameRect(const RECT& a, const RECT& b) {
 
 }  // namespace
 
-TEST(ToolRecordLayout, IsTheFortyByteAnsiToolInfo) {
+// PE32 has 4-byte handles and pointers, PE32+ 8-byte ones; the record has no padding in
+// either: 40 and 56 bytes.
+constexpr std::size_t pointerSize = sizeof(void*);
+constexpr std::size_t recordSize = pointerSize == 4 ? 40 : 56;
+
+TEST(ToolRecordLayout, IsTheFirstFormOfTheAnsiToolInfo) {
     ASSERT_TRUE(commonControls);
     char text[] = "关闭";
     const ToolRecord record =
         gdip::makeToolRecord(reinterpret_cast<HWND>(0x11223344), 7, RECT{1, -2, 300, 0x01020304}, text);
     unsigned char bytes[sizeof record];
     std::memcpy(bytes, &record, sizeof record);
-    const auto pointer = reinterpret_cast<UINT_PTR>(text);
-    const unsigned char expected[40] = {
-        40, 0, 0, 0,                    // size
-        0x10, 0, 0, 0,                  // flags: TTF_SUBCLASS
-        0x44, 0x33, 0x22, 0x11,         // owner window
-        7, 0, 0, 0,                     // tool id
-        1, 0, 0, 0,                     // left
-        0xFE, 0xFF, 0xFF, 0xFF,         // top
-        0x2C, 0x01, 0, 0,               // right
-        0x04, 0x03, 0x02, 0x01,         // bottom
-        0, 0, 0, 0,                     // instance
-        static_cast<unsigned char>(pointer), static_cast<unsigned char>(pointer >> 8),
-        static_cast<unsigned char>(pointer >> 16), static_cast<unsigned char>(pointer >> 24)};
-    ASSERT_EQ(sizeof record, sizeof expected);
-    for (std::size_t i = 0; i < sizeof expected; ++i) EXPECT_EQ(bytes[i], expected[i]) << "byte " << i;
-    // Same layout the common controls declare for this size.
+    std::vector<unsigned char> expected;
+    const auto put = [&](unsigned long long value, std::size_t width) {
+        for (std::size_t i = 0; i < width; ++i) expected.push_back(static_cast<unsigned char>(value >> (8 * i)));
+    };
+    put(recordSize, 4);                            // size
+    put(0x10, 4);                                  // flags: TTF_SUBCLASS
+    put(0x11223344, pointerSize);                  // owner window
+    put(7, pointerSize);                           // tool id
+    put(1, 4);                                     // left
+    put(0xFFFFFFFE, 4);                            // top
+    put(300, 4);                                   // right
+    put(0x01020304, 4);                            // bottom
+    put(0, pointerSize);                           // instance
+    put(reinterpret_cast<UINT_PTR>(text), pointerSize);
+    ASSERT_EQ(sizeof record, recordSize);
+    ASSERT_EQ(expected.size(), recordSize);
+    for (std::size_t i = 0; i < recordSize; ++i) EXPECT_EQ(bytes[i], expected[i]) << "byte " << i;
+    // Same layout the common controls declare for this form.
     EXPECT_EQ(TTTOOLINFOA_V1_SIZE, sizeof record);
 }
 

@@ -1,12 +1,14 @@
 // The update checker against a real HTTP server on 127.0.0.1 run by the test.
 #include <gtest/gtest.h>
 
+// Winsock 2 before <windows.h>, which the program headers bring in.
+#include "support/http_test_server.h"
+
 #include "app/update/update_check.h"
 #include "app/update/update_checker.h"
 #include "app/main_window.h"
 #include "runtime/window.h"
 #include "support/fake_services.h"
-#include "support/http_test_server.h"
 
 namespace {
 
