@@ -15,7 +15,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 # xdotool's --name does not match Wine's CJK titles, but getwindowname reads them.
 find_window() {
-  for _ in $(seq 100); do
+  # Up to a minute: a loaded host can take long to start Wine the first time.
+  for _ in $(seq 300); do
     for w in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
       [[ $(xdotool getwindowname "$w" 2>/dev/null) == "$1" ]] && { echo "$w"; return 0; }
     done
