@@ -131,10 +131,20 @@ void View::layOut() {
     client = clientSize();
     buffer_.resize(client.cx, client.cy);
     scrollTo(scrollY_);
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, layout_.height - 1),
-                    static_cast<UINT>(std::max<LONG>(0, client.cy)), scrollY_, 0};
-    if (needBar) SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    if (needBar) updateScrollBar(client.cy);
     invalidate();
+}
+
+// Under Wine every SetScrollInfo repaints the themed bar at once, and with FALSE the
+// same cost comes back in the next WM_NCPAINT: a few milliseconds, many times what the
+// page itself takes. So the bar is told only what it does not already show.
+void View::updateScrollBar(int pageHeight) {
+    SCROLLINFO wanted{sizeof wanted, SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, layout_.height - 1),
+                      static_cast<UINT>(std::max(0, pageHeight)), scrollY_, 0};
+    SCROLLINFO shown{sizeof shown, SIF_RANGE | SIF_PAGE | SIF_POS};
+    bool same = GetScrollInfo(window_, SB_VERT, &shown) && shown.nMin == wanted.nMin && shown.nMax == wanted.nMax &&
+                shown.nPage == wanted.nPage && shown.nPos == wanted.nPos;
+    if (!same) SetScrollInfo(window_, SB_VERT, &wanted, TRUE);
 }
 
 void View::render() {

@@ -60,6 +60,7 @@ private:
     void onSetFocus();
 
     void layOut();
+    void updateScrollBar(int pageHeight);
     void render();
     void invalidate();
     SIZE clientSize() const;
