@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace html {
 namespace {
@@ -11,7 +13,7 @@ namespace {
 constexpr UINT kGbk = 936;
 
 // A double-byte character; its second byte is never one of the markup's own characters.
-bool IsGbkPairAt(const std::string& s, size_t i) {
+bool IsGbkPairAt(std::string_view s, size_t i) {
     auto lead = static_cast<unsigned char>(s[i]);
     if (lead < 0x81 || lead == 0xFF || i + 1 >= s.size()) return false;
     auto trail = static_cast<unsigned char>(s[i + 1]);
@@ -71,7 +73,7 @@ void AppendCodePoint(std::wstring& out, unsigned long code) {
 }
 
 // Reads "&#123;" or "&#x1F;" at s[at] == '&'; returns the length read, 0 when it is none.
-size_t ReadNumericReference(const std::string& s, size_t at, std::wstring& out) {
+size_t ReadNumericReference(std::string_view s, size_t at, std::wstring& out) {
     size_t i = at + 2;
     bool hex = i < s.size() && (s[i] == 'x' || s[i] == 'X');
     if (hex) ++i;
@@ -92,10 +94,10 @@ size_t ReadNumericReference(const std::string& s, size_t at, std::wstring& out) 
     return i - at;
 }
 
-size_t ReadNamedReference(const std::string& s, size_t at, std::wstring& out) {
+size_t ReadNamedReference(std::string_view s, size_t at, std::wstring& out) {
     size_t end = at + 1;
     while (end < s.size() && end - at <= 8 && (IsAsciiLetter(s[end]) || (s[end] >= '0' && s[end] <= '9'))) ++end;
-    std::string name = s.substr(at + 1, end - at - 1);
+    std::string_view name = s.substr(at + 1, end - at - 1);
     bool closed = end < s.size() && s[end] == ';';
     for (const NamedReference& ref : kReferences) {
         if (name != ref.name || (!closed && !ref.legacy)) continue;
@@ -105,17 +107,48 @@ size_t ReadNamedReference(const std::string& s, size_t at, std::wstring& out) {
     return 0;
 }
 
-size_t ReadReference(const std::string& s, size_t at, std::wstring& out) {
+size_t ReadReference(std::string_view s, size_t at, std::wstring& out) {
     if (at + 1 < s.size() && s[at + 1] == '#') return ReadNumericReference(s, at, out);
     return ReadNamedReference(s, at, out);
 }
 
+// No GBK byte sequence decodes to more UTF-16 units than it has bytes, so one
+// conversion into room for that many does instead of a measuring call first.
 void AppendGbk(std::wstring& out, const char* bytes, size_t length) {
     if (length == 0) return;
-    int count = MultiByteToWideChar(kGbk, 0, bytes, static_cast<int>(length), nullptr, 0);
     size_t start = out.size();
+    out.resize(start + length);
+    int count = MultiByteToWideChar(kGbk, 0, bytes, static_cast<int>(length), &out[start], static_cast<int>(length));
     out.resize(start + count);
-    MultiByteToWideChar(kGbk, 0, bytes, static_cast<int>(length), &out[start], count);
+}
+
+void AppendDecoded(std::wstring& out, std::string_view gbk) {
+    size_t plainStart = 0;
+    for (size_t i = 0; i < gbk.size(); ++i) {
+        if (IsGbkPairAt(gbk, i)) {
+            ++i;
+            continue;
+        }
+        if (gbk[i] != '&') continue;
+        std::wstring reference;
+        size_t length = ReadReference(gbk, i, reference);
+        if (length == 0) continue;
+        AppendGbk(out, gbk.data() + plainStart, i - plainStart);
+        out += reference;
+        plainStart = i + length;
+        i = plainStart - 1;
+    }
+    AppendGbk(out, gbk.data() + plainStart, gbk.size() - plainStart);
+}
+
+// Elements start at "<" and a letter, and every text node but the first follows a tag,
+// so twice the tags bound the nodes; so does half the bytes, since the shortest element
+// is "<b>" and the shortest text one byte. Never wrong for long: it only sizes storage.
+size_t NodesAtMost(const std::string& markup) {
+    size_t tags = 0;
+    for (size_t at = markup.find('<'); at != std::string::npos; at = markup.find('<', at + 1))
+        if (at + 1 < markup.size() && (IsAsciiLetter(markup[at + 1]) || markup[at + 1] == '/')) ++tags;
+    return std::min(2 * tags, markup.size() / 2) + 2;
 }
 
 // --- tree building ------------------------------------------------------------------
@@ -123,6 +156,8 @@ void AppendGbk(std::wstring& out, const char* bytes, size_t length) {
 class TreeBuilder {
 public:
     explicit TreeBuilder(Document& doc) : doc_(doc) {
+        doc_.nodes.clear();
+        doc_.styleText.clear();
         Node root;
         root.tag = "body";
         doc_.nodes.push_back(root);
@@ -131,16 +166,16 @@ public:
 
     void text(const std::string& markup, size_t begin, size_t end) {
         if (begin >= end) return;
-        std::wstring decoded = DecodeText(markup.substr(begin, end - begin));
+        std::string_view gbk(markup.data() + begin, end - begin);
         int current = open_.back();
         int last = doc_.nodes[current].lastChild;
         if (last >= 0 && doc_.nodes[last].isText) {  // a dropped tag or comment between two texts
-            doc_.nodes[last].text += decoded;
+            AppendDecoded(doc_.nodes[last].text, gbk);
             return;
         }
         Node node;
         node.isText = true;
-        node.text = std::move(decoded);
+        AppendDecoded(node.text, gbk);
         append(std::move(node));
     }
 
@@ -366,29 +401,21 @@ const std::string* Document::attribute(int node, const char* name) const {
 
 Document ParseMarkup(const std::string& markup) {
     Document doc;
+    ParseMarkup(markup, doc);
+    return doc;
+}
+
+void ParseMarkup(const std::string& markup, Document& doc) {
+    // Reserved, not grown by doubling: a long page would touch several times its final
+    // size in fresh memory. What is reserved and never written costs no memory.
+    doc.nodes.reserve(NodesAtMost(markup));
     TreeBuilder tree(doc);
     Tokenizer(markup, tree).run(doc.styleText);
-    return doc;
 }
 
 std::wstring DecodeText(const std::string& gbk) {
     std::wstring out;
-    size_t plainStart = 0;
-    for (size_t i = 0; i < gbk.size(); ++i) {
-        if (IsGbkPairAt(gbk, i)) {
-            ++i;
-            continue;
-        }
-        if (gbk[i] != '&') continue;
-        std::wstring reference;
-        size_t length = ReadReference(gbk, i, reference);
-        if (length == 0) continue;
-        AppendGbk(out, gbk.data() + plainStart, i - plainStart);
-        out += reference;
-        plainStart = i + length;
-        i = plainStart - 1;
-    }
-    AppendGbk(out, gbk.data() + plainStart, gbk.size() - plainStart);
+    AppendDecoded(out, gbk);
     return out;
 }
 

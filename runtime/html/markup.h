@@ -37,6 +37,8 @@ struct Document {
 
 // Never fails: whatever cannot be read as markup is shown as text or dropped.
 Document ParseMarkup(const std::string& markup);
+// The same into `doc`, whose storage is reused: a page shown again costs no new memory.
+void ParseMarkup(const std::string& markup, Document& doc);
 
 // GBK text with character references (&amp; &#20013; &#x4E2D; ...) to UTF-16.
 std::wstring DecodeText(const std::string& gbk);
