@@ -49,17 +49,30 @@ FontCache::~FontCache() {
     DeleteDC(measuringDc_);
 }
 
+FontCache::Key FontCache::KeyOf(const Style& style) {
+    return {style.fontFamily, style.fontSize, style.fontWeight, style.italic, style.underline, style.lineThrough};
+}
+
+// Text of one look comes in long stretches, so the look asked for last is tried first,
+// without making a key.
 FontCache::Entry& FontCache::entry(const Style& style) {
-    Key key{style.fontFamily, style.fontSize, style.fontWeight, style.italic, style.underline, style.lineThrough};
-    auto found = fonts_.find(key);
-    if (found != fonts_.end()) return found->second;
+    if (last_ != fonts_.end()) {
+        const Key& k = last_->first;
+        if (std::get<1>(k) == style.fontSize && std::get<2>(k) == style.fontWeight && std::get<3>(k) == style.italic &&
+            std::get<4>(k) == style.underline && std::get<5>(k) == style.lineThrough && std::get<0>(k) == style.fontFamily)
+            return last_->second;
+    }
+    Key key = KeyOf(style);
+    last_ = fonts_.find(key);
+    if (last_ != fonts_.end()) return last_->second;
     Entry made;
     made.font = CreateStyleFont(style);
     selectForMeasuring(made.font);
     TEXTMETRICW tm{};
     GetTextMetricsW(measuringDc_, &tm);
     made.metrics = LineMetrics(tm, style.fontSize);
-    return fonts_.emplace(key, made).first->second;
+    last_ = fonts_.emplace(key, made).first;
+    return last_->second;
 }
 
 void FontCache::selectForMeasuring(HFONT font) {

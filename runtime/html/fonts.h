@@ -37,6 +37,7 @@ private:
         // than an extent call for every piece of text.
         std::vector<std::vector<int>> widths = std::vector<std::vector<int>>(256);
     };
+    static Key KeyOf(const Style& style);
     Entry& entry(const Style& style);
     void selectForMeasuring(HFONT font);
     int& widthOf(Entry& entry, wchar_t c);
@@ -44,6 +45,7 @@ private:
     bool measureWithExtents(Entry& entry, const wchar_t* text, int length, int* extents);
 
     std::map<Key, Entry> fonts_;
+    std::map<Key, Entry>::iterator last_ = fonts_.end();  // the look asked for last
     HDC measuringDc_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
 };
