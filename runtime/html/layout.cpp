@@ -124,14 +124,14 @@ private:
         align_ = s.textAlign;
         ListState savedList = list_;
         if (s.display == Display::ListItem) startListItem(node);
-        if (doc_.nodes[node].tag == "ul" || doc_.nodes[node].tag == "ol") list_ = {doc_.nodes[node].tag == "ol", 0};
+        if (isList(node)) list_ = {NameIs(doc_.nodes[node].tag, "ol"), 0};
         children(node);
         endLine();
         if (s.display == Display::ListItem) {
             list_ = savedList;
             ++list_.count;
             marker_.node = -1;  // an item that showed nothing shows no marker either
-        } else if (doc_.nodes[node].tag == "ul" || doc_.nodes[node].tag == "ol") {
+        } else if (isList(node)) {
             list_ = savedList;
         }
         left_ = savedLeft;
@@ -140,6 +140,8 @@ private:
         addMargin(s.marginBottom);
         lastWasSpace_ = true;
     }
+
+    bool isList(int node) const { return NameIs(doc_.nodes[node].tag, "ul") || NameIs(doc_.nodes[node].tag, "ol"); }
 
     void children(int node) {
         for (int child = doc_.nodes[node].firstChild; child >= 0 && !stopped(); child = doc_.nodes[child].nextSibling)
@@ -153,9 +155,9 @@ private:
         const Style& s = styles_[node];
         if (n.isText) return text(node);
         if (s.display == Display::None) return;
-        if (n.tag == "hr") return rule(node);
+        if (NameIs(n.tag, "hr")) return rule(node);
         if (s.display != Display::Inline) return block(node);
-        if (n.tag == "br") return lineBreak(node);
+        if (NameIs(n.tag, "br")) return lineBreak(node);
         if (!IsLink(doc_, node)) return children(node);
         int savedLink = link_;
         link_ = addLink(node);

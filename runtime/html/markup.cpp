@@ -23,9 +23,9 @@ bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsOneOf(const std::string& tag, std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        if (tag == name) return true;
+bool IsOneOf(const std::string& tag, std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names)
+        if (NameIs(tag, name)) return true;
     return false;
 }
 
@@ -156,13 +156,13 @@ size_t NodesAtMost(const std::string& markup) {
 class TreeBuilder {
 public:
     explicit TreeBuilder(Document& doc) : doc_(doc) {
-        doc_.nodes.clear();
         doc_.styleText.clear();
-        Node root;
-        root.tag = "body";
-        doc_.nodes.push_back(root);
+        newNode().tag = "body";
         open_.push_back(0);
     }
+
+    // What is left of the nodes of the page before goes.
+    void finish() { doc_.nodes.resize(count_); }
 
     void text(const std::string& markup, size_t begin, size_t end) {
         if (begin >= end) return;
@@ -173,25 +173,24 @@ public:
             AppendDecoded(doc_.nodes[last].text, gbk);
             return;
         }
-        Node node;
+        Node& node = append();
         node.isText = true;
         AppendDecoded(node.text, gbk);
-        append(std::move(node));
     }
 
     void startTag(const std::string& tag, std::vector<Attribute> attributes, bool selfClosing) {
         if (IsDocumentFrame(tag)) return lendToRoot(attributes);
         closeImplied(tag);
-        Node node;
+        int index = static_cast<int>(count_);
+        Node& node = append();
         node.tag = tag;
         node.attributes = std::move(attributes);
-        int index = append(std::move(node));
         bool opens = !IsVoid(tag) && !selfClosing && static_cast<int>(open_.size()) < kMaxDepth;
         if (opens) open_.push_back(index);
     }
 
     void endTag(const std::string& tag) {
-        if (tag == "br") return startTag("br", {}, true);  // browsers read </br> as <br>
+        if (NameIs(tag, "br")) return startTag("br", {}, true);  // browsers read </br> as <br>
         for (size_t i = open_.size(); i-- > 1;) {
             if (doc_.nodes[open_[i]].tag != tag) continue;
             open_.resize(i);
@@ -200,45 +199,62 @@ public:
     }
 
 private:
-    int append(Node node) {
+    // The next node: a new one, or one of the page before, whose text keeps the room it
+    // had, so that showing a page again allocates next to nothing.
+    Node& newNode() {
+        if (count_ == doc_.nodes.size()) {
+            doc_.nodes.emplace_back();
+        } else {
+            Node& reused = doc_.nodes[count_];
+            std::wstring room = std::move(reused.text);
+            room.clear();
+            reused = Node();
+            reused.text = std::move(room);
+        }
+        return doc_.nodes[count_++];
+    }
+
+    // A new last child of the innermost open element.
+    Node& append() {
         int parent = open_.back();
-        int index = static_cast<int>(doc_.nodes.size());
+        int index = static_cast<int>(count_);
+        Node& node = newNode();
         node.parent = parent;
-        doc_.nodes.push_back(std::move(node));
         Node& p = doc_.nodes[parent];
         if (p.lastChild >= 0) doc_.nodes[p.lastChild].nextSibling = index;
         else p.firstChild = index;
         p.lastChild = index;
-        return index;
+        return node;
     }
 
     void lendToRoot(std::vector<Attribute>& attributes) {
         for (Attribute& a : attributes)
-            if (!doc_.attribute(0, a.name.c_str())) doc_.nodes[0].attributes.push_back(std::move(a));
+            if (!doc_.attribute(0, a.name)) doc_.nodes[0].attributes.push_back(std::move(a));
     }
 
     // Closes what a new element cannot stand inside: a paragraph before a block, an
     // item before the next item, a heading before a heading, a link before a link.
     void closeImplied(const std::string& tag) {
         if (ClosesParagraph(tag)) closeNearest("p", {"div", "center", "li", "td", "th", "blockquote"});
-        if (tag == "li") closeNearest("li", {"ul", "ol"});
-        if (tag == "a") closeNearest("a", {});
+        if (NameIs(tag, "li")) closeNearest("li", {"ul", "ol"});
+        if (NameIs(tag, "a")) closeNearest("a", {});
         if (IsHeading(tag) && IsHeading(doc_.nodes[open_.back()].tag)) open_.pop_back();
     }
 
-    void closeNearest(const char* tag, std::initializer_list<const char*> boundaries) {
+    void closeNearest(std::string_view tag, std::initializer_list<std::string_view> boundaries) {
         for (size_t i = open_.size(); i-- > 1;) {
             const std::string& open = doc_.nodes[open_[i]].tag;
-            if (open == tag) {
+            if (NameIs(open, tag)) {
                 open_.resize(i);
                 return;
             }
-            for (const char* boundary : boundaries)
-                if (open == boundary) return;
+            for (std::string_view boundary : boundaries)
+                if (NameIs(open, boundary)) return;
         }
     }
 
     Document& doc_;
+    size_t count_ = 0;  // the nodes of this page: doc_.nodes[0, count_)
     std::vector<int> open_;  // the open elements, root first
 };
 
@@ -355,8 +371,8 @@ private:
             while (i < s_.size() && !IsSpace(s_[i]) && s_[i] != '>') ++i;
             valueEnd = i;
         }
-        std::string raw = s_.substr(valueStart, valueEnd - valueStart);
-        a.value = raw.find('&') == std::string::npos ? raw : ToGbk(DecodeText(raw));
+        a.value.assign(s_, valueStart, valueEnd - valueStart);
+        if (a.value.find('&') != std::string::npos) a.value = ToGbk(DecodeText(a.value));
         if (!doesRepeat(attributes, a.name)) attributes.push_back(std::move(a));
         return i;
     }
@@ -370,7 +386,7 @@ private:
     // The content of <style>, <script>... runs to its end tag, whatever it holds.
     size_t readRawText(const std::string& tag, size_t from, std::string& styleText) {
         size_t end = findEndTag(tag, from);
-        if (tag == "style") styleText.append(s_, from, end - from).append("\n");
+        if (NameIs(tag, "style")) styleText.append(s_, from, end - from).append("\n");
         if (end == s_.size()) return end;
         size_t close = s_.find('>', end);
         return close == std::string::npos ? s_.size() : close + 1;
@@ -393,9 +409,9 @@ private:
 
 }  // namespace
 
-const std::string* Document::attribute(int node, const char* name) const {
+const std::string* Document::attribute(int node, std::string_view name) const {
     for (const Attribute& a : nodes[node].attributes)
-        if (a.name == name) return &a.value;
+        if (NameIs(a.name, name)) return &a.value;
     return nullptr;
 }
 
@@ -411,6 +427,7 @@ void ParseMarkup(const std::string& markup, Document& doc) {
     doc.nodes.reserve(NodesAtMost(markup));
     TreeBuilder tree(doc);
     Tokenizer(markup, tree).run(doc.styleText);
+    tree.finish();
 }
 
 std::wstring DecodeText(const std::string& gbk) {
