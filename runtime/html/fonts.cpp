@@ -49,20 +49,13 @@ FontCache::~FontCache() {
     DeleteDC(measuringDc_);
 }
 
-FontCache::Key FontCache::KeyOf(const Style& style) {
-    return {style.fontFamily, style.fontSize, style.fontWeight, style.italic, style.underline, style.lineThrough};
-}
-
 // Text of one look comes in long stretches, so the look asked for last is tried first,
-// without making a key.
+// before a key is made and searched for.
 FontCache::Entry& FontCache::entry(const Style& style) {
-    if (last_ != fonts_.end()) {
-        const Key& k = last_->first;
-        if (std::get<1>(k) == style.fontSize && std::get<2>(k) == style.fontWeight && std::get<3>(k) == style.italic &&
-            std::get<4>(k) == style.underline && std::get<5>(k) == style.lineThrough && std::get<0>(k) == style.fontFamily)
-            return last_->second;
-    }
-    Key key = KeyOf(style);
+    auto look = std::tie(style.fontFamily, style.fontSize, style.fontWeight, style.italic, style.underline,
+                         style.lineThrough);
+    if (last_ != fonts_.end() && last_->first == look) return last_->second;
+    Key key(look);
     last_ = fonts_.find(key);
     if (last_ != fonts_.end()) return last_->second;
     Entry made;

@@ -37,7 +37,6 @@ private:
         // than an extent call for every piece of text.
         std::vector<std::vector<int>> widths = std::vector<std::vector<int>>(256);
     };
-    static Key KeyOf(const Style& style);
     Entry& entry(const Style& style);
     void selectForMeasuring(HFONT font);
     int& widthOf(Entry& entry, wchar_t c);

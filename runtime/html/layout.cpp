@@ -16,10 +16,11 @@ bool IsCjk(wchar_t c) {
            (c >= 0xFF00 && c <= 0xFFEF);
 }
 
-// Letters, digits and ideographs, most of any text, are none of the marks below; the
-// test spares a search of the lists for each of them.
+// Letters, digits, spaces and ideographs, most of any text, are none of the marks below;
+// the test spares a search of the lists for each of them.
 bool IsPlainCharacter(wchar_t c) {
-    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || (c >= 0x4E00 && c <= 0x9FFF);
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L' ' ||
+           (c >= 0x4E00 && c <= 0x9FFF);
 }
 
 // Punctuation that must not begin a line, and brackets that must not end one.

@@ -480,7 +480,8 @@ Style ElementStyle(const Document& doc, int node, const Style& parent, const Sty
 
 // The style of a node whose parent's style is already in `styles`: parents come before
 // their children in the node list.
-Style NodeStyle(const Document& doc, const StyleSheet& sheet, int hoveredLink, int i, const std::vector<Style>& styles) {
+Style NodeStyle(const Document& doc, const StyleSheet& sheet, int hoveredLink, int i,
+                const std::vector<Style>& styles) {
     const Node& node = doc.nodes[i];
     if (node.parent < 0) return ElementStyle(doc, 0, Style(), sheet, hoveredLink);
     if (node.isText) return InheritedFrom(styles[node.parent]);
@@ -517,7 +518,8 @@ private:
     // Every part goes in with its length, so that no two different elements can meet
     // in one key whatever bytes their values hold.
     void makeKey(const Document& doc, int node, int parentModel) {
-        static constexpr std::string_view kStylingAttributes[] = {"id", "class", "style", "align", "color", "size", "face"};
+        static constexpr std::string_view kStylingAttributes[] = {"id",    "class", "style", "align",
+                                                                  "color", "size",  "face"};
         const Node& n = doc.nodes[node];
         key_.clear();
         appendNumber(parentModel);
