@@ -59,11 +59,8 @@ struct BrowserPane {
         view.setActivateHandler([this](const html::Link& link) { follow(link); });
     }
 
-    void load() {
-        html::Document doc = html::ParseMarkup(ReadPage(address));
-        html::StyleSheet sheet = html::ParseStyleSheet(doc.styleText);
-        view.show(std::move(doc), std::move(sheet));
-    }
+    // A web page brings its own styles only.
+    void load() { view.show(ReadPage(address), std::string()); }
 
     // Only an href leads anywhere in a browser; an in-page anchor just scrolls.
     void follow(const html::Link& link) {

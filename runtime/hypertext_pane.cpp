@@ -15,11 +15,7 @@ struct HypertextPane {
         view.setActivateHandler([this](const html::Link& link) { activate(link); });
     }
 
-    void show() {
-        html::Document doc = html::ParseMarkup(markup);
-        html::StyleSheet sheet = html::ParseStyleSheet(styleSheet + "\n" + doc.styleText);
-        view.show(std::move(doc), std::move(sheet));
-    }
+    void show() { view.show(markup, styleSheet); }
 
     // The event first; the handler may replace the page or close the window, so what
     // follows uses copies only.

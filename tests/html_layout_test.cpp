@@ -234,3 +234,55 @@ TEST(HtmlLayout, EveryRunStartsInsideThePane) {
         }
     }
 }
+
+namespace {
+
+void ExpectSameLayout(const html::Layout& a, const html::Layout& b) {
+    EXPECT_EQ(a.height, b.height);
+    EXPECT_EQ(LineTexts(a), LineTexts(b));
+    ASSERT_EQ(a.runs.size(), b.runs.size());
+    for (size_t i = 0; i < a.runs.size(); ++i) {
+        EXPECT_EQ(a.runs[i].x, b.runs[i].x) << i;
+        EXPECT_EQ(a.runs[i].y, b.runs[i].y) << i;
+        EXPECT_EQ(a.runs[i].width, b.runs[i].width) << i;
+        EXPECT_EQ(a.runs[i].link, b.runs[i].link) << i;
+    }
+    EXPECT_EQ(a.rules.size(), b.rules.size());
+    ASSERT_EQ(a.links.size(), b.links.size());
+    for (size_t i = 0; i < a.links.size(); ++i) EXPECT_EQ(a.links[i].eventText, b.links[i].eventText);
+}
+
+std::string ManyLines(int count) {
+    std::string markup = "<ul>";
+    for (int i = 0; i < count; ++i) markup += "<li><a event=\"e" + std::to_string(i) + "\">line</a> 中文<hr>";
+    return markup + "</ul>";
+}
+
+}  // namespace
+
+TEST(HtmlLayout, LayingOutIntoAUsedLayoutGivesTheSameLayout) {
+    FixedWidthMeasurer measurer;
+    html::Layout used;
+    for (const std::string& markup : {ManyLines(30), std::string("<p>a<br>b</p>"), ManyLines(3), std::string()}) {
+        StyledPage page = LayOutPage(markup, kPlain, 80, measurer);
+        html::LayOut(page.doc, page.styles, 80, measurer, used);
+        ExpectSameLayout(used, page.layout);
+    }
+}
+
+TEST(HtmlLayout, StopsOnceThePageOutgrowsTheHeightAsked) {
+    FixedWidthMeasurer measurer;
+    StyledPage page = LayOutPage(ManyLines(30), kPlain, 80, measurer);
+    ASSERT_GT(page.layout.height, 100);
+    html::Layout trial;
+    html::LayOut(page.doc, page.styles, 80, measurer, trial, 100);
+    EXPECT_GT(trial.height, 100);
+    EXPECT_LT(trial.lines.size(), page.layout.lines.size());
+    std::vector<std::string> full = LineTexts(page.layout);
+    std::vector<std::string> cut = LineTexts(trial);
+    for (size_t i = 0; i + 1 < cut.size(); ++i) EXPECT_EQ(cut[i], full[i]);  // the last line may be cut off
+    // A page that fits is laid out whole.
+    StyledPage shortPage = LayOutPage(ManyLines(2), kPlain, 80, measurer);
+    html::LayOut(shortPage.doc, shortPage.styles, 80, measurer, trial, 100);
+    ExpectSameLayout(trial, shortPage.layout);
+}

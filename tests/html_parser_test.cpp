@@ -159,3 +159,29 @@ TEST(HtmlParser, RandomMarkupNeverBreaksTheTree) {
             ASSERT_LE(run.textStart + run.textLength, static_cast<int>(page.layout.text.size())) << markup;
     }
 }
+
+// A pane parses each page into the document of the page before: what that one held must
+// never show through, whatever the two pages were.
+TEST(HtmlParser, ParsingIntoAUsedDocumentGivesTheSameTree) {
+    const char* pieces[] = {"<p>", "</p>", "<a href=\"x\" event=\"y\">", "</a>", "<b>", "</b>", "text ", "中文",
+                            "&amp;", "<br>", "<style>p{}</style>", "<!-- c -->", "<ul><li>", "<body class=k>", "\r\n"};
+    std::mt19937 random(11);
+    html::Document used;
+    for (int round = 0; round < 300; ++round) {
+        std::string markup;
+        int count = static_cast<int>(random() % (round % 2 ? 80 : 8));  // long and short pages in turn
+        for (int i = 0; i < count; ++i) markup += pieces[random() % (sizeof pieces / sizeof *pieces)];
+        html::ParseMarkup(markup, used);
+        html::Document fresh = ParseMarkup(markup);
+        ASSERT_EQ(Dump(used), Dump(fresh)) << markup;
+        ASSERT_EQ(used.nodes.size(), fresh.nodes.size()) << markup;
+        ASSERT_EQ(used.styleText, fresh.styleText) << markup;
+        for (size_t i = 0; i < fresh.nodes.size(); ++i) {
+            const html::Node& a = used.nodes[i];
+            const html::Node& b = fresh.nodes[i];
+            ASSERT_TRUE(a.parent == b.parent && a.firstChild == b.firstChild && a.lastChild == b.lastChild &&
+                        a.nextSibling == b.nextSibling && a.isText == b.isText)
+                << markup << " node " << i;
+        }
+    }
+}

@@ -266,3 +266,55 @@ TEST(HtmlStyle, DisplayNoneAndDecorations) {
     EXPECT_TRUE(s.of("span").underline);
     EXPECT_TRUE(s.of("span").lineThrough);
 }
+
+namespace {
+
+bool SameStyle(const Style& a, const Style& b) {
+    return html::SameGeometry(a, b) && a.color == b.color && a.underline == b.underline &&
+           a.lineThrough == b.lineThrough;
+}
+
+}  // namespace
+
+// Elements alike in tag and styling attributes under parents of one style are styled
+// once; every difference in what selects or sets a style must still tell them apart.
+TEST(HtmlStyle, LikeElementsShareAStyleOnlyWhereItIsTheSame) {
+    const char markup[] =
+        "<p>a<b>1</b></p><p class=\"x\">b<b>2</b></p><p class=\"X\">b<b>2</b></p><p id=\"n\">c<b>3</b></p>"
+        "<p style=\"font-size:30px\">d<b>4</b></p><p align=\"center\">e<b>5</b></p><p>f<b>1</b></p>"
+        "<p><font color=\"red\">6</font><font color=\"blue\">7</font><font size=\"5\">8</font><font face=\"黑体\">9</font>"
+        "<font color=\"red\">6</font></p>"
+        "<a>plain</a><a href=\"x\">link<b>l</b></a><a event=\"y\">event<b>e</b></a><a href=\"x\">hovered<b>h</b></a>"
+        "<a href=\"x\">after<b>a</b></a><div><p>nested<b>10</b></p></div><center><p>nested<b>11</b></p></center>";
+    const char sheet[] = ".x {color:red} #n {font-size:20px} a:link {color:green} a:hover {font-size:24px; color:blue}"
+                         " div {font-size:12px}";
+    html::Document doc = html::ParseMarkup(markup);
+    html::StyleSheet parsed = html::ParseStyleSheet(sheet);
+    for (int hovered : {-1, FindElement(doc, "a", 3)}) {
+        std::vector<Style> shared = html::ComputeStyles(doc, parsed, hovered);
+        std::vector<Style> alone = shared;
+        html::RestyleSubtree(doc, parsed, hovered, 0, alone);  // every node anew, each on its own
+        ASSERT_EQ(shared.size(), doc.nodes.size());
+        for (size_t i = 0; i < doc.nodes.size(); ++i)
+            EXPECT_TRUE(SameStyle(shared[i], alone[i])) << "node " << i << " <" << doc.nodes[i].tag << ">, hovered "
+                                                        << hovered;
+    }
+    Styled s = StyleMarkup(markup, sheet, FindElement(doc, "a", 3));
+    EXPECT_EQ(s.of("b", 1).color, RGB(255, 0, 0));  // in p.x
+    EXPECT_EQ(s.of("b", 2).color, RGB(255, 0, 0));  // class names match in any case
+    EXPECT_EQ(s.of("b", 0).color, 0u);
+    EXPECT_EQ(s.of("a", 3).fontSize, 24);
+    EXPECT_EQ(s.of("a", 4).fontSize, 16);
+}
+
+TEST(HtmlStyle, StylesComputedIntoUsedStorageMatchFreshOnes) {
+    html::Document longer = html::ParseMarkup("<h1>a</h1><p>b<i>c</i><b>d</b></p><a href=x>e</a><ul><li>f</ul>");
+    html::Document shorter = html::ParseMarkup("<p>x<b>y</b></p>");
+    html::StyleSheet sheet = html::ParseStyleSheet("p {color:red} b {font-size:20px}");
+    std::vector<Style> styles;
+    html::ComputeStyles(longer, sheet, -1, styles);
+    html::ComputeStyles(shorter, sheet, -1, styles);
+    std::vector<Style> fresh = html::ComputeStyles(shorter, sheet, -1);
+    ASSERT_EQ(styles.size(), fresh.size());
+    for (size_t i = 0; i < fresh.size(); ++i) EXPECT_TRUE(SameStyle(styles[i], fresh[i])) << i;
+}

@@ -317,3 +317,35 @@ TEST_F(PaneFixture, ReleasesEveryGdiObjectItMade) {
     DestroyWindow(pane);
     for (HGDIOBJ object : seen) EXPECT_EQ(GetObjectType(object), 0u) << object;
 }
+
+// The bar is updated only when what it shows changes, so every change must reach it.
+TEST_F(PaneFixture, ScrollBarFollowsEveryPageSet) {
+    HWND pane = todayPane(10);
+    auto expectBarFitsPage = [&](const char* when) {
+        SCROLLINFO info{sizeof info, SIF_ALL};
+        ASSERT_TRUE(GetScrollInfo(pane, SB_VERT, &info)) << when;
+        RECT client;
+        GetClientRect(pane, &client);
+        EXPECT_EQ(info.nMin, 0) << when;
+        EXPECT_EQ(info.nMax, html::ViewOf(pane)->layout().height - 1) << when;
+        EXPECT_EQ(info.nPage, static_cast<UINT>(client.bottom)) << when;
+        EXPECT_EQ(info.nPos, html::ViewOf(pane)->scrollY()) << when;
+    };
+    expectBarFitsPage("first page");
+    for (int i = 0; i < 3; ++i) Wheel(pane, -WHEEL_DELTA);
+    ASSERT_GT(ScrollPosition(pane), 0);
+    rt::SetHypertextMarkup(pane, rt::HypertextMarkup(pane));  // the same page again starts at its top
+    EXPECT_EQ(ScrollPosition(pane), 0);
+    expectBarFitsPage("same page again");
+    std::string longer = rt::HypertextMarkup(pane);
+    for (int i = 0; i < 5; ++i) longer += "<p>更多</p>";
+    rt::SetHypertextMarkup(pane, longer);
+    expectBarFitsPage("longer page");
+    rt::SetHypertextMarkup(pane, ComposeTodayPage({}));
+    EXPECT_FALSE(HasScrollBar(pane));
+    rt::SetHypertextMarkup(pane, longer);
+    ASSERT_TRUE(HasScrollBar(pane));
+    expectBarFitsPage("long page after a short one");
+    MoveWindow(pane, 0, 0, 276, 200, TRUE);
+    expectBarFitsPage("lower pane");
+}

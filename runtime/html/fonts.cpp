@@ -49,17 +49,23 @@ FontCache::~FontCache() {
     DeleteDC(measuringDc_);
 }
 
+// Text of one look comes in long stretches, so the look asked for last is tried first,
+// before a key is made and searched for.
 FontCache::Entry& FontCache::entry(const Style& style) {
-    Key key{style.fontFamily, style.fontSize, style.fontWeight, style.italic, style.underline, style.lineThrough};
-    auto found = fonts_.find(key);
-    if (found != fonts_.end()) return found->second;
+    auto look = std::tie(style.fontFamily, style.fontSize, style.fontWeight, style.italic, style.underline,
+                         style.lineThrough);
+    if (last_ != fonts_.end() && last_->first == look) return last_->second;
+    Key key(look);
+    last_ = fonts_.find(key);
+    if (last_ != fonts_.end()) return last_->second;
     Entry made;
     made.font = CreateStyleFont(style);
     selectForMeasuring(made.font);
     TEXTMETRICW tm{};
     GetTextMetricsW(measuringDc_, &tm);
     made.metrics = LineMetrics(tm, style.fontSize);
-    return fonts_.emplace(key, made).first->second;
+    last_ = fonts_.emplace(key, made).first;
+    return last_->second;
 }
 
 void FontCache::selectForMeasuring(HFONT font) {

@@ -44,6 +44,7 @@ private:
     bool measureWithExtents(Entry& entry, const wchar_t* text, int length, int* extents);
 
     std::map<Key, Entry> fonts_;
+    std::map<Key, Entry>::iterator last_ = fonts_.end();  // the look asked for last
     HDC measuringDc_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
 };

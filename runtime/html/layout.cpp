@@ -16,9 +16,18 @@ bool IsCjk(wchar_t c) {
            (c >= 0xFF00 && c <= 0xFFEF);
 }
 
+// Letters, digits, spaces and ideographs, most of any text, are none of the marks below;
+// the test spares a search of the lists for each of them.
+bool IsPlainCharacter(wchar_t c) {
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L' ' ||
+           (c >= 0x4E00 && c <= 0x9FFF);
+}
+
 // Punctuation that must not begin a line, and brackets that must not end one.
-bool NoBreakBefore(wchar_t c) { return std::wcschr(L"，。、！？：；）》」』】〕〉’”…·．,.!?:;)]}%", c) && c; }
-bool NoBreakAfter(wchar_t c) { return std::wcschr(L"（《「『【〔〈‘“([{", c) && c; }
+bool NoBreakBefore(wchar_t c) {
+    return !IsPlainCharacter(c) && std::wcschr(L"，。、！？：；）》」』】〕〉’”…·．,.!?:;)]}%", c) && c;
+}
+bool NoBreakAfter(wchar_t c) { return !IsPlainCharacter(c) && std::wcschr(L"（《「『【〔〈‘“([{", c) && c; }
 
 bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
@@ -42,9 +51,8 @@ int UnitEnd(const wchar_t* text, int p, int length) {
 
 // Collapses white space as browsers do: every run of it becomes one space, and none is
 // kept right after another. Control characters are dropped.
-std::wstring Collapse(const std::wstring& text, bool& lastWasSpace) {
-    std::wstring out;
-    out.reserve(text.size());
+void Collapse(const std::wstring& text, bool& lastWasSpace, std::wstring& out) {
+    out.clear();
     for (wchar_t c : text) {
         if (IsCollapsibleSpace(c)) {
             if (!lastWasSpace) out += L' ';
@@ -54,7 +62,6 @@ std::wstring Collapse(const std::wstring& text, bool& lastWasSpace) {
             lastWasSpace = false;
         }
     }
-    return out;
 }
 
 // Keeps spaces and line ends (white-space: pre); tabs become four spaces.
@@ -78,14 +85,30 @@ struct RunInfo {
 
 class Flow {
 public:
-    Flow(const Document& doc, const std::vector<Style>& styles, int width, TextMeasurer& measurer, Layout& out)
-        : doc_(doc), styles_(styles), measurer_(measurer), out_(out), right_(width) {
+    Flow(const Document& doc, const std::vector<Style>& styles, int width, TextMeasurer& measurer, Layout& out,
+         int stopBelow)
+        : doc_(doc), styles_(styles), measurer_(measurer), out_(out), stopBelow_(stopBelow), right_(width) {
         out_.width = width;
     }
 
     void run() {
         block(0);
         out_.height = y_ + pendingMargin_;
+    }
+
+    // Sized once from the document: a long page would otherwise touch several times its
+    // final size in fresh memory while the text and the runs grow by doubling. Reserved
+    // room never written costs no memory.
+    static void Reserve(const Document& doc, Layout& out) {
+        size_t characters = 0, texts = 0;
+        for (const Node& node : doc.nodes)
+            if (node.isText) {
+                characters += node.text.size();
+                ++texts;
+            }
+        out.text.reserve(characters);
+        out.runs.reserve(texts + characters / kCharactersPerLine);
+        out.lines.reserve(characters / kCharactersPerLine);
     }
 
 private:
@@ -102,14 +125,14 @@ private:
         align_ = s.textAlign;
         ListState savedList = list_;
         if (s.display == Display::ListItem) startListItem(node);
-        if (doc_.nodes[node].tag == "ul" || doc_.nodes[node].tag == "ol") list_ = {doc_.nodes[node].tag == "ol", 0};
+        if (isList(node)) list_ = {NameIs(doc_.nodes[node].tag, "ol"), 0};
         children(node);
         endLine();
         if (s.display == Display::ListItem) {
             list_ = savedList;
             ++list_.count;
             marker_.node = -1;  // an item that showed nothing shows no marker either
-        } else if (doc_.nodes[node].tag == "ul" || doc_.nodes[node].tag == "ol") {
+        } else if (isList(node)) {
             list_ = savedList;
         }
         left_ = savedLeft;
@@ -119,18 +142,23 @@ private:
         lastWasSpace_ = true;
     }
 
+    bool isList(int node) const { return NameIs(doc_.nodes[node].tag, "ul") || NameIs(doc_.nodes[node].tag, "ol"); }
+
     void children(int node) {
-        for (int child = doc_.nodes[node].firstChild; child >= 0; child = doc_.nodes[child].nextSibling) visit(child);
+        for (int child = doc_.nodes[node].firstChild; child >= 0 && !stopped(); child = doc_.nodes[child].nextSibling)
+            visit(child);
     }
+
+    bool stopped() const { return y_ > stopBelow_; }
 
     void visit(int node) {
         const Node& n = doc_.nodes[node];
         const Style& s = styles_[node];
         if (n.isText) return text(node);
         if (s.display == Display::None) return;
-        if (n.tag == "hr") return rule(node);
+        if (NameIs(n.tag, "hr")) return rule(node);
         if (s.display != Display::Inline) return block(node);
-        if (n.tag == "br") return lineBreak(node);
+        if (NameIs(n.tag, "br")) return lineBreak(node);
         if (!IsLink(doc_, node)) return children(node);
         int savedLink = link_;
         link_ = addLink(node);
@@ -202,7 +230,10 @@ private:
 
     void text(int node) {
         const Style& s = styles_[node];
-        if (!s.preserveSpaces) return place(node, Collapse(doc_.nodes[node].text, lastWasSpace_), true);
+        if (!s.preserveSpaces) {
+            Collapse(doc_.nodes[node].text, lastWasSpace_, collapsed_);
+            return place(node, collapsed_, true);
+        }
         std::vector<std::wstring> lines = PreservedLines(doc_.nodes[node].text);
         for (size_t i = 0; i < lines.size(); ++i) {
             if (i > 0) lineBreak(node);
@@ -222,7 +253,7 @@ private:
         info_ = {measurer_.metrics(s), s.verticalAlign, BaselineShift(s)};
         const wchar_t* t = piece.data();
         int available = right_ - left_;
-        for (int p = 0; p < length;) {
+        for (int p = 0; p < length && !stopped();) {
             if (t[p] == L' ' && dropSpaceAtLineStart && lineIsEmpty()) {
                 ++p;
                 continue;
@@ -337,11 +368,13 @@ private:
 
     static constexpr int kNarrowest = 24;  // nested margins never squeeze text narrower than this
     static constexpr int kMarkerGap = 6;
+    static constexpr size_t kCharactersPerLine = 8;  // fewer than on any line but the narrowest
 
     const Document& doc_;
     const std::vector<Style>& styles_;
     TextMeasurer& measurer_;
     Layout& out_;
+    const int stopBelow_;
 
     int left_ = 0, right_;
     TextAlign align_ = TextAlign::Left;
@@ -362,6 +395,7 @@ private:
     int hanging_ = 0;  // the width of the spaces that end the line, which alignment ignores
 
     // The text piece being placed.
+    std::wstring collapsed_;
     std::vector<int> extents_;
     RunInfo info_;
 };
@@ -370,8 +404,19 @@ private:
 
 Layout LayOut(const Document& doc, const std::vector<Style>& styles, int width, TextMeasurer& measurer) {
     Layout layout;
-    Flow(doc, styles, std::max(1, width), measurer, layout).run();
+    LayOut(doc, styles, width, measurer, layout);
     return layout;
+}
+
+void LayOut(const Document& doc, const std::vector<Style>& styles, int width, TextMeasurer& measurer, Layout& out,
+            int stopBelow) {
+    out.text.clear();
+    out.runs.clear();
+    out.lines.clear();
+    out.rules.clear();
+    out.links.clear();
+    Flow::Reserve(doc, out);
+    Flow(doc, styles, std::max(1, width), measurer, out, stopBelow).run();
 }
 
 std::pair<int, int> LinesBetween(const Layout& layout, int top, int bottom) {

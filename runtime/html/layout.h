@@ -1,6 +1,7 @@
 #pragma once
 // Layout: block and inline flow of a styled document into lines of text runs, wrapped
 // at spaces and between CJK characters to a given width.
+#include <climits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -67,6 +68,11 @@ struct Layout {
 constexpr int kRuleHeight = 2;
 
 Layout LayOut(const Document& doc, const std::vector<Style>& styles, int width, TextMeasurer& measurer);
+// The same into `out`, whose storage is reused. Layout stops once a line ends below
+// `stopBelow`: then `out` holds the page down to there and a height beyond it, which is
+// all a caller asking "does it fit?" needs.
+void LayOut(const Document& doc, const std::vector<Style>& styles, int width, TextMeasurer& measurer, Layout& out,
+            int stopBelow = INT_MAX);
 
 // The link whose text is at a point of the page, or -1.
 int LinkAt(const Layout& layout, int x, int y);

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace html {
 namespace {
@@ -11,7 +13,7 @@ namespace {
 constexpr UINT kGbk = 936;
 
 // A double-byte character; its second byte is never one of the markup's own characters.
-bool IsGbkPairAt(const std::string& s, size_t i) {
+bool IsGbkPairAt(std::string_view s, size_t i) {
     auto lead = static_cast<unsigned char>(s[i]);
     if (lead < 0x81 || lead == 0xFF || i + 1 >= s.size()) return false;
     auto trail = static_cast<unsigned char>(s[i + 1]);
@@ -21,9 +23,9 @@ bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsOneOf(const std::string& tag, std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        if (tag == name) return true;
+bool IsOneOf(const std::string& tag, std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names)
+        if (NameIs(tag, name)) return true;
     return false;
 }
 
@@ -71,7 +73,7 @@ void AppendCodePoint(std::wstring& out, unsigned long code) {
 }
 
 // Reads "&#123;" or "&#x1F;" at s[at] == '&'; returns the length read, 0 when it is none.
-size_t ReadNumericReference(const std::string& s, size_t at, std::wstring& out) {
+size_t ReadNumericReference(std::string_view s, size_t at, std::wstring& out) {
     size_t i = at + 2;
     bool hex = i < s.size() && (s[i] == 'x' || s[i] == 'X');
     if (hex) ++i;
@@ -92,10 +94,10 @@ size_t ReadNumericReference(const std::string& s, size_t at, std::wstring& out) 
     return i - at;
 }
 
-size_t ReadNamedReference(const std::string& s, size_t at, std::wstring& out) {
+size_t ReadNamedReference(std::string_view s, size_t at, std::wstring& out) {
     size_t end = at + 1;
     while (end < s.size() && end - at <= 8 && (IsAsciiLetter(s[end]) || (s[end] >= '0' && s[end] <= '9'))) ++end;
-    std::string name = s.substr(at + 1, end - at - 1);
+    std::string_view name = s.substr(at + 1, end - at - 1);
     bool closed = end < s.size() && s[end] == ';';
     for (const NamedReference& ref : kReferences) {
         if (name != ref.name || (!closed && !ref.legacy)) continue;
@@ -105,17 +107,48 @@ size_t ReadNamedReference(const std::string& s, size_t at, std::wstring& out) {
     return 0;
 }
 
-size_t ReadReference(const std::string& s, size_t at, std::wstring& out) {
+size_t ReadReference(std::string_view s, size_t at, std::wstring& out) {
     if (at + 1 < s.size() && s[at + 1] == '#') return ReadNumericReference(s, at, out);
     return ReadNamedReference(s, at, out);
 }
 
+// No GBK byte sequence decodes to more UTF-16 units than it has bytes, so one
+// conversion into room for that many does instead of a measuring call first.
 void AppendGbk(std::wstring& out, const char* bytes, size_t length) {
     if (length == 0) return;
-    int count = MultiByteToWideChar(kGbk, 0, bytes, static_cast<int>(length), nullptr, 0);
     size_t start = out.size();
+    out.resize(start + length);
+    int count = MultiByteToWideChar(kGbk, 0, bytes, static_cast<int>(length), &out[start], static_cast<int>(length));
     out.resize(start + count);
-    MultiByteToWideChar(kGbk, 0, bytes, static_cast<int>(length), &out[start], count);
+}
+
+void AppendDecoded(std::wstring& out, std::string_view gbk) {
+    size_t plainStart = 0;
+    for (size_t i = 0; i < gbk.size(); ++i) {
+        if (IsGbkPairAt(gbk, i)) {
+            ++i;
+            continue;
+        }
+        if (gbk[i] != '&') continue;
+        std::wstring reference;
+        size_t length = ReadReference(gbk, i, reference);
+        if (length == 0) continue;
+        AppendGbk(out, gbk.data() + plainStart, i - plainStart);
+        out += reference;
+        plainStart = i + length;
+        i = plainStart - 1;
+    }
+    AppendGbk(out, gbk.data() + plainStart, gbk.size() - plainStart);
+}
+
+// Elements start at "<" and a letter, and every text node but the first follows a tag,
+// so twice the tags bound the nodes; so does half the bytes, since the shortest element
+// is "<b>" and the shortest text one byte. Never wrong for long: it only sizes storage.
+size_t NodesAtMost(const std::string& markup) {
+    size_t tags = 0;
+    for (size_t at = markup.find('<'); at != std::string::npos; at = markup.find('<', at + 1))
+        if (at + 1 < markup.size() && (IsAsciiLetter(markup[at + 1]) || markup[at + 1] == '/')) ++tags;
+    return std::min(2 * tags, markup.size() / 2) + 2;
 }
 
 // --- tree building ------------------------------------------------------------------
@@ -123,40 +156,41 @@ void AppendGbk(std::wstring& out, const char* bytes, size_t length) {
 class TreeBuilder {
 public:
     explicit TreeBuilder(Document& doc) : doc_(doc) {
-        Node root;
-        root.tag = "body";
-        doc_.nodes.push_back(root);
+        doc_.styleText.clear();
+        newNode().tag = "body";
         open_.push_back(0);
     }
 
+    // What is left of the nodes of the page before goes.
+    void finish() { doc_.nodes.resize(count_); }
+
     void text(const std::string& markup, size_t begin, size_t end) {
         if (begin >= end) return;
-        std::wstring decoded = DecodeText(markup.substr(begin, end - begin));
+        std::string_view gbk(markup.data() + begin, end - begin);
         int current = open_.back();
         int last = doc_.nodes[current].lastChild;
         if (last >= 0 && doc_.nodes[last].isText) {  // a dropped tag or comment between two texts
-            doc_.nodes[last].text += decoded;
+            AppendDecoded(doc_.nodes[last].text, gbk);
             return;
         }
-        Node node;
+        Node& node = append();
         node.isText = true;
-        node.text = std::move(decoded);
-        append(std::move(node));
+        AppendDecoded(node.text, gbk);
     }
 
     void startTag(const std::string& tag, std::vector<Attribute> attributes, bool selfClosing) {
         if (IsDocumentFrame(tag)) return lendToRoot(attributes);
         closeImplied(tag);
-        Node node;
+        int index = static_cast<int>(count_);
+        Node& node = append();
         node.tag = tag;
         node.attributes = std::move(attributes);
-        int index = append(std::move(node));
         bool opens = !IsVoid(tag) && !selfClosing && static_cast<int>(open_.size()) < kMaxDepth;
         if (opens) open_.push_back(index);
     }
 
     void endTag(const std::string& tag) {
-        if (tag == "br") return startTag("br", {}, true);  // browsers read </br> as <br>
+        if (NameIs(tag, "br")) return startTag("br", {}, true);  // browsers read </br> as <br>
         for (size_t i = open_.size(); i-- > 1;) {
             if (doc_.nodes[open_[i]].tag != tag) continue;
             open_.resize(i);
@@ -165,45 +199,62 @@ public:
     }
 
 private:
-    int append(Node node) {
+    // The next node: a new one, or one of the page before, whose text keeps the room it
+    // had, so that showing a page again allocates next to nothing.
+    Node& newNode() {
+        if (count_ == doc_.nodes.size()) {
+            doc_.nodes.emplace_back();
+        } else {
+            Node& reused = doc_.nodes[count_];
+            std::wstring room = std::move(reused.text);
+            room.clear();
+            reused = Node();
+            reused.text = std::move(room);
+        }
+        return doc_.nodes[count_++];
+    }
+
+    // A new last child of the innermost open element.
+    Node& append() {
         int parent = open_.back();
-        int index = static_cast<int>(doc_.nodes.size());
+        int index = static_cast<int>(count_);
+        Node& node = newNode();
         node.parent = parent;
-        doc_.nodes.push_back(std::move(node));
         Node& p = doc_.nodes[parent];
         if (p.lastChild >= 0) doc_.nodes[p.lastChild].nextSibling = index;
         else p.firstChild = index;
         p.lastChild = index;
-        return index;
+        return node;
     }
 
     void lendToRoot(std::vector<Attribute>& attributes) {
         for (Attribute& a : attributes)
-            if (!doc_.attribute(0, a.name.c_str())) doc_.nodes[0].attributes.push_back(std::move(a));
+            if (!doc_.attribute(0, a.name)) doc_.nodes[0].attributes.push_back(std::move(a));
     }
 
     // Closes what a new element cannot stand inside: a paragraph before a block, an
     // item before the next item, a heading before a heading, a link before a link.
     void closeImplied(const std::string& tag) {
         if (ClosesParagraph(tag)) closeNearest("p", {"div", "center", "li", "td", "th", "blockquote"});
-        if (tag == "li") closeNearest("li", {"ul", "ol"});
-        if (tag == "a") closeNearest("a", {});
+        if (NameIs(tag, "li")) closeNearest("li", {"ul", "ol"});
+        if (NameIs(tag, "a")) closeNearest("a", {});
         if (IsHeading(tag) && IsHeading(doc_.nodes[open_.back()].tag)) open_.pop_back();
     }
 
-    void closeNearest(const char* tag, std::initializer_list<const char*> boundaries) {
+    void closeNearest(std::string_view tag, std::initializer_list<std::string_view> boundaries) {
         for (size_t i = open_.size(); i-- > 1;) {
             const std::string& open = doc_.nodes[open_[i]].tag;
-            if (open == tag) {
+            if (NameIs(open, tag)) {
                 open_.resize(i);
                 return;
             }
-            for (const char* boundary : boundaries)
-                if (open == boundary) return;
+            for (std::string_view boundary : boundaries)
+                if (NameIs(open, boundary)) return;
         }
     }
 
     Document& doc_;
+    size_t count_ = 0;  // the nodes of this page: doc_.nodes[0, count_)
     std::vector<int> open_;  // the open elements, root first
 };
 
@@ -320,8 +371,8 @@ private:
             while (i < s_.size() && !IsSpace(s_[i]) && s_[i] != '>') ++i;
             valueEnd = i;
         }
-        std::string raw = s_.substr(valueStart, valueEnd - valueStart);
-        a.value = raw.find('&') == std::string::npos ? raw : ToGbk(DecodeText(raw));
+        a.value.assign(s_, valueStart, valueEnd - valueStart);
+        if (a.value.find('&') != std::string::npos) a.value = ToGbk(DecodeText(a.value));
         if (!doesRepeat(attributes, a.name)) attributes.push_back(std::move(a));
         return i;
     }
@@ -335,7 +386,7 @@ private:
     // The content of <style>, <script>... runs to its end tag, whatever it holds.
     size_t readRawText(const std::string& tag, size_t from, std::string& styleText) {
         size_t end = findEndTag(tag, from);
-        if (tag == "style") styleText.append(s_, from, end - from).append("\n");
+        if (NameIs(tag, "style")) styleText.append(s_, from, end - from).append("\n");
         if (end == s_.size()) return end;
         size_t close = s_.find('>', end);
         return close == std::string::npos ? s_.size() : close + 1;
@@ -358,37 +409,30 @@ private:
 
 }  // namespace
 
-const std::string* Document::attribute(int node, const char* name) const {
+const std::string* Document::attribute(int node, std::string_view name) const {
     for (const Attribute& a : nodes[node].attributes)
-        if (a.name == name) return &a.value;
+        if (NameIs(a.name, name)) return &a.value;
     return nullptr;
 }
 
 Document ParseMarkup(const std::string& markup) {
     Document doc;
+    ParseMarkup(markup, doc);
+    return doc;
+}
+
+void ParseMarkup(const std::string& markup, Document& doc) {
+    // Reserved, not grown by doubling: a long page would touch several times its final
+    // size in fresh memory. What is reserved and never written costs no memory.
+    doc.nodes.reserve(NodesAtMost(markup));
     TreeBuilder tree(doc);
     Tokenizer(markup, tree).run(doc.styleText);
-    return doc;
+    tree.finish();
 }
 
 std::wstring DecodeText(const std::string& gbk) {
     std::wstring out;
-    size_t plainStart = 0;
-    for (size_t i = 0; i < gbk.size(); ++i) {
-        if (IsGbkPairAt(gbk, i)) {
-            ++i;
-            continue;
-        }
-        if (gbk[i] != '&') continue;
-        std::wstring reference;
-        size_t length = ReadReference(gbk, i, reference);
-        if (length == 0) continue;
-        AppendGbk(out, gbk.data() + plainStart, i - plainStart);
-        out += reference;
-        plainStart = i + length;
-        i = plainStart - 1;
-    }
-    AppendGbk(out, gbk.data() + plainStart, gbk.size() - plainStart);
+    AppendDecoded(out, gbk);
     return out;
 }
 

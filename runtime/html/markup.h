@@ -4,6 +4,7 @@
 // GDI calls (numeric character references outside GBK still show); attribute values
 // stay GBK bytes because the program compares event texts byte for byte.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace html {
@@ -32,11 +33,17 @@ struct Document {
     std::string styleText;
 
     // The attribute's value, or nullptr when the node has no such attribute.
-    const std::string* attribute(int node, const char* name) const;
+    const std::string* attribute(int node, std::string_view name) const;
 };
+
+// Tag and attribute names are compared at every node: compared so, a name of another
+// length costs no call at all.
+inline bool NameIs(const std::string& name, std::string_view wanted) { return std::string_view(name) == wanted; }
 
 // Never fails: whatever cannot be read as markup is shown as text or dropped.
 Document ParseMarkup(const std::string& markup);
+// The same into `doc`, whose storage is reused: a page shown again costs no new memory.
+void ParseMarkup(const std::string& markup, Document& doc);
 
 // GBK text with character references (&amp; &#20013; &#x4E2D; ...) to UTF-16.
 std::wstring DecodeText(const std::string& gbk);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 
 namespace html {
 namespace {
@@ -390,7 +391,7 @@ void Apply(const Declaration& d, Cascade& c) {
 // What old-fashioned attributes say, weaker than any style sheet rule.
 void ApplyAttributes(const Document& doc, int node, Cascade& c) {
     if (const std::string* align = doc.attribute(node, "align")) ApplyTextAlign(Lower(Trim(*align)), c.style);
-    if (doc.nodes[node].tag != "font") return;
+    if (!NameIs(doc.nodes[node].tag, "font")) return;
     if (const std::string* color = doc.attribute(node, "color")) {
         std::string value = Lower(Trim(*color));
         if (!ParseColor(value, c.style.color)) ParseHexColor(value, c.style.color);  // color=ff0000
@@ -477,16 +478,71 @@ Style ElementStyle(const Document& doc, int node, const Style& parent, const Sty
     return style;
 }
 
-// Parents come before their children in the node list, so each parent is done first.
+// The style of a node whose parent's style is already in `styles`: parents come before
+// their children in the node list.
+Style NodeStyle(const Document& doc, const StyleSheet& sheet, int hoveredLink, int i,
+                const std::vector<Style>& styles) {
+    const Node& node = doc.nodes[i];
+    if (node.parent < 0) return ElementStyle(doc, 0, Style(), sheet, hoveredLink);
+    if (node.isText) return InheritedFrom(styles[node.parent]);
+    return ElementStyle(doc, i, styles[node.parent], sheet, hoveredLink);
+}
+
 void StyleRange(const Document& doc, const StyleSheet& sheet, int hoveredLink, int begin, int end,
                 std::vector<Style>& styles) {
-    for (int i = begin; i < end; ++i) {
-        const Node& node = doc.nodes[i];
-        if (node.parent < 0) styles[i] = ElementStyle(doc, 0, Style(), sheet, hoveredLink);
-        else if (node.isText) styles[i] = InheritedFrom(styles[node.parent]);
-        else styles[i] = ElementStyle(doc, i, styles[node.parent], sheet, hoveredLink);
-    }
+    for (int i = begin; i < end; ++i) styles[i] = NodeStyle(doc, sheet, hoveredLink, i, styles);
 }
+
+// An element's style follows from its parent's style, its tag, whether it is a link, and
+// the few attributes that select rules or style it. Elements alike in all of these (the
+// paragraphs of a page, the bold words in them) are styled once and the rest copy it.
+class LikeElements {
+public:
+    explicit LikeElements(size_t nodes) : model_(nodes, -1) {}
+
+    // The earlier element styled like `node`, or -1; from then on `node` stands for its
+    // likes. The hovered link and what it holds are styled on their own.
+    int modelFor(const Document& doc, int node, int hoveredLink) {
+        const Node& n = doc.nodes[node];
+        int parentModel = model_[n.parent];
+        if (node == hoveredLink || parentModel < 0) return -1;
+        makeKey(doc, node, parentModel);
+        auto found = firstOfKey_.emplace(key_, node);
+        model_[node] = found.first->second;
+        return found.second ? -1 : found.first->second;
+    }
+
+    void standsAlone(int node) { model_[node] = node; }
+
+private:
+    // Every part goes in with its length, so that no two different elements can meet
+    // in one key whatever bytes their values hold.
+    void makeKey(const Document& doc, int node, int parentModel) {
+        static constexpr std::string_view kStylingAttributes[] = {"id",    "class", "style", "align",
+                                                                  "color", "size",  "face"};
+        const Node& n = doc.nodes[node];
+        key_.clear();
+        appendNumber(parentModel);
+        appendNumber(IsLink(doc, node) ? 1 : 0);
+        appendText(n.tag);
+        for (const Attribute& a : n.attributes)
+            for (std::string_view name : kStylingAttributes)
+                if (NameIs(a.name, name)) {
+                    appendText(a.name);
+                    appendText(a.value);
+                }
+    }
+
+    void appendNumber(size_t number) { key_.append(reinterpret_cast<const char*>(&number), sizeof number); }
+    void appendText(const std::string& text) {
+        appendNumber(text.size());
+        key_.append(text);
+    }
+
+    std::vector<int> model_;  // per node: the element it is styled like, itself included; -1 unknown
+    std::unordered_map<std::string, int> firstOfKey_;
+    std::string key_;
+};
 
 }  // namespace
 
@@ -542,13 +598,30 @@ bool SameGeometry(const Style& a, const Style& b) {
 }
 
 bool IsLink(const Document& doc, int node) {
-    return doc.nodes[node].tag == "a" && (doc.attribute(node, "href") || doc.attribute(node, "event"));
+    return NameIs(doc.nodes[node].tag, "a") && (doc.attribute(node, "href") || doc.attribute(node, "event"));
 }
 
 std::vector<Style> ComputeStyles(const Document& doc, const StyleSheet& sheet, int hoveredLink) {
-    std::vector<Style> styles(doc.nodes.size());
-    StyleRange(doc, sheet, hoveredLink, 0, static_cast<int>(doc.nodes.size()), styles);
+    std::vector<Style> styles;
+    ComputeStyles(doc, sheet, hoveredLink, styles);
     return styles;
+}
+
+// Each style is made in its place rather than made by default and then overwritten,
+// which on a long page is most of the cost of the storage.
+void ComputeStyles(const Document& doc, const StyleSheet& sheet, int hoveredLink, std::vector<Style>& styles) {
+    styles.clear();
+    styles.reserve(doc.nodes.size());
+    LikeElements likes(doc.nodes.size());
+    for (int i = 0; i < static_cast<int>(doc.nodes.size()); ++i) {
+        if (i == 0 || doc.nodes[i].isText) {
+            styles.push_back(NodeStyle(doc, sheet, hoveredLink, i, styles));
+            if (i == 0) likes.standsAlone(0);
+            continue;
+        }
+        int model = likes.modelFor(doc, i, hoveredLink);
+        styles.push_back(model >= 0 ? styles[model] : NodeStyle(doc, sheet, hoveredLink, i, styles));
+    }
 }
 
 bool RestyleSubtree(const Document& doc, const StyleSheet& sheet, int hoveredLink, int root, std::vector<Style>& styles) {

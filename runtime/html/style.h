@@ -69,6 +69,8 @@ bool IsLink(const Document& doc, int node);
 // The style of every node (text nodes take their parent's), by node index. `hoveredLink`
 // is the anchor node under the mouse, or -1.
 std::vector<Style> ComputeStyles(const Document& doc, const StyleSheet& sheet, int hoveredLink);
+// The same into `styles`, whose storage is reused.
+void ComputeStyles(const Document& doc, const StyleSheet& sheet, int hoveredLink, std::vector<Style>& styles);
 
 // Computes the styles of `root` and of everything inside it again, after the hovered link
 // changed. True when any of them now lays out differently, so the page needs a new layout.

@@ -33,10 +33,14 @@ View::View(HWND window) : window_(window) { SetPropA(window, kViewProperty, this
 
 View::~View() { RemovePropA(window_, kViewProperty); }
 
-void View::show(Document doc, StyleSheet sheet) {
-    doc_ = std::move(doc);
-    sheet_ = std::move(sheet);
-    styles_ = ComputeStyles(doc_, sheet_, -1);
+void View::show(const std::string& markup, const std::string& styleSheet) {
+    ParseMarkup(markup, doc_);
+    std::string sheetText = styleSheet + "\n" + doc_.styleText;
+    if (sheetText != sheetText_) {
+        sheet_ = ParseStyleSheet(sheetText);
+        sheetText_ = std::move(sheetText);
+    }
+    ComputeStyles(doc_, sheet_, -1, styles_);
     hover_ = pressed_ = focusLink_ = -1;
     scrollY_ = 0;
     layOut();
@@ -105,7 +109,9 @@ SIZE View::clientSize() const {
 
 // Lays the page out to the client width, with a scroll bar only when the page is taller
 // than the pane. The bar narrows the page, so the bar's present state is the first guess
-// and the page is laid out a second time only when the guess was wrong.
+// and the page is laid out a second time only when the guess was wrong. A trial without
+// the bar stops as soon as the page outgrows the pane, so that a long page shown in a
+// new pane is laid out about once, not twice.
 void View::layOut() {
     SIZE client = clientSize();
     bool barShown = (GetWindowLongA(window_, GWL_STYLE) & WS_VSCROLL) != 0;
@@ -118,10 +124,10 @@ void View::layOut() {
         return;
     }
     bool needBar = barShown;
-    layout_ = LayOut(doc_, styles_, needBar ? fullWidth - barWidth : fullWidth, fonts_);
+    LayOut(doc_, styles_, needBar ? fullWidth - barWidth : fullWidth, fonts_, layout_, needBar ? INT_MAX : client.cy);
     if ((layout_.height > client.cy) != needBar) {
         needBar = !needBar;
-        layout_ = LayOut(doc_, styles_, needBar ? fullWidth - barWidth : fullWidth, fonts_);
+        LayOut(doc_, styles_, needBar ? fullWidth - barWidth : fullWidth, fonts_, layout_);
     }
     if (needBar != barShown) {
         changingScrollBar_ = true;
@@ -131,10 +137,20 @@ void View::layOut() {
     client = clientSize();
     buffer_.resize(client.cx, client.cy);
     scrollTo(scrollY_);
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, layout_.height - 1),
-                    static_cast<UINT>(std::max<LONG>(0, client.cy)), scrollY_, 0};
-    if (needBar) SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    if (needBar) updateScrollBar(client.cy);
     invalidate();
+}
+
+// Under Wine every SetScrollInfo repaints the themed bar at once, and with FALSE the
+// same cost comes back in the next WM_NCPAINT: a few milliseconds, many times what the
+// page itself takes. So the bar is told only what it does not already show.
+void View::updateScrollBar(int pageHeight) {
+    SCROLLINFO wanted{sizeof wanted, SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, layout_.height - 1),
+                      static_cast<UINT>(std::max(0, pageHeight)), scrollY_, 0};
+    SCROLLINFO shown{sizeof shown, SIF_RANGE | SIF_PAGE | SIF_POS};
+    bool same = GetScrollInfo(window_, SB_VERT, &shown) && shown.nMin == wanted.nMin && shown.nMax == wanted.nMax &&
+                shown.nPage == wanted.nPage && shown.nPos == wanted.nPos;
+    if (!same) SetScrollInfo(window_, SB_VERT, &wanted, TRUE);
 }
 
 void View::render() {

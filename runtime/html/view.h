@@ -29,8 +29,10 @@ public:
     View(const View&) = delete;
     View& operator=(const View&) = delete;
 
-    // Shows a new page from its top.
-    void show(Document doc, StyleSheet sheet);
+    // Shows a page from its top: the markup, styled by the sheet given and then by the
+    // page's own style blocks. The storage of the page before is reused, and the sheet
+    // is read again only when its text changed.
+    void show(const std::string& markup, const std::string& styleSheet);
     void setActivateHandler(ActivateHandler handler) { onActivate_ = std::move(handler); }
     // Scrolls to the anchor named so (by name or id); false when the page has none.
     bool scrollToAnchor(const std::string& name);
@@ -60,6 +62,7 @@ private:
     void onSetFocus();
 
     void layOut();
+    void updateScrollBar(int pageHeight);
     void render();
     void invalidate();
     SIZE clientSize() const;
@@ -74,6 +77,7 @@ private:
 
     HWND window_;
     Document doc_;
+    std::string sheetText_;
     StyleSheet sheet_;
     std::vector<Style> styles_;
     Layout layout_;
