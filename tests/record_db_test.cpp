@@ -204,6 +204,37 @@ TEST_F(RecordDb, ForeignFileIsNeitherOpenedNorOverwritten) {
     }
 }
 
+// Another program may put its own file where the database was after it was opened:
+// neither clear nor add may write into it, whatever its size.
+TEST_F(RecordDb, FileReplacedAfterOpeningIsNeitherClearedNorAddedTo) {
+    const std::vector<rt::FieldSpec> otherFields = {{"名称", rt::FieldType::Text, 20}};
+    const std::string ours = rt::EncodeHeader(kFields) + rt::EncodeRecord({"一", "周一"});
+    const struct {
+        const char* what;
+        std::string content;
+    } foreign[] = {
+        {"a text file", "备忘标题,备忘时间\r\n一,周一\r\n"},
+        {"a text file of the same size", std::string(ours.size(), 'x')},
+        {"a record database of another schema", rt::EncodeHeader(otherFields) + rt::EncodeRecord({"别人的"})},
+    };
+    for (const auto& f : foreign) {
+        SCOPED_TRACE(f.what);
+        rt::DbCloseAll();
+        rt::DeleteFileAt(path);
+        ASSERT_TRUE(rt::DbCreate(path, kFields));
+        ASSERT_TRUE(rt::DbOpen(path, "memo"));
+        ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+        ASSERT_EQ(Bytes(path), ours);
+        ASSERT_TRUE(rt::WriteFileBytes(path, f.content));
+
+        EXPECT_FALSE(rt::DbClear());
+        EXPECT_EQ(Bytes(path), f.content);
+        EXPECT_FALSE(rt::FileExists(path + ".new"));
+        EXPECT_FALSE(rt::DbAdd({"二", "周二"}));
+        EXPECT_EQ(Bytes(path), f.content);
+    }
+}
+
 TEST_F(RecordDb, ClearEmptiesTheFileAndLaterAddsStay) {
     ASSERT_TRUE(rt::DbCreate(path, kFields));
     ASSERT_TRUE(rt::DbOpen(path, "memo"));
