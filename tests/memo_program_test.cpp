@@ -304,6 +304,24 @@ TEST_F(MemoProgram, UnsafeTitleIsStoredAsTypedWithASafePageName) {
     EXPECT_TRUE(rt::FileExists(MemoPageFolder() + TodayList[0].pageFileName));
 }
 
+// A title that would make the page name a device still gets its page, in the page folder.
+TEST_F(MemoProgram, TitlesThatNameADeviceStillGetTheirPage) {
+    for (const char* title : {"nul.", "con.会议", "Com3 .x"}) {
+        SCOPED_TRACE(title);
+        fake.messages.clear();
+        FillAndAdd(OpenAddMemo(), title, "正文", true);
+        ASSERT_EQ(fake.messages.size(), 1u);
+        EXPECT_EQ(fake.messages[0].text, "添加备忘成功！");
+        ASSERT_FALSE(TodayList.empty());
+        const MemoRecord& memo = TodayList.back();
+        EXPECT_EQ(memo.title, title);
+        EXPECT_FALSE(IsReservedDeviceName(memo.pageFileName)) << memo.pageFileName;
+        std::string page;
+        ASSERT_TRUE(rt::ReadFileBytes(MemoPageFolder() + memo.pageFileName, page));
+        EXPECT_EQ(page, ComposeMemoPage("正文"));
+    }
+}
+
 TEST_F(MemoProgram, APageThatCannotBeWrittenIsReportedAndNothingIsSaved) {
     // A file where the page folder should be: no page can be written.
     rt::DeleteFolder(rt::RunDirectory() + "\\qztext");
