@@ -30,10 +30,7 @@ MemoInput ReadInput(HWND window) {
 // Writes the page under a free name; empty when it could not be written.
 std::string WritePage(const MemoInput& memo) {
     if (!rt::FolderExists(MemoPageFolder())) rt::CreateFolder(MemoPageFolder());
-    std::string name = FreePageFileName(PageFileName(memo.title, rt::FormatDateText(memo.chosen)),
-                                        [](const std::string& n) { return rt::FileExists(MemoPageFolder() + n); });
-    if (!rt::WriteFileBytes(MemoPageFolder() + name, ComposeMemoPage(memo.body))) return {};
-    return name;
+    return WriteMemoPage(MemoPageFolder(), memo.title, rt::FormatDateText(memo.chosen), memo.body);
 }
 
 // Saves page and record together: a page whose record could not be added is removed,

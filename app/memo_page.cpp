@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "runtime/files.h"
+
 const char MemoPageTemplate[] =
     "<style type=\"text/css\">\r\n"
     "body {font-size: 12pt; color:black; font-family:\"微软雅黑\"}\r\n"
@@ -32,6 +34,8 @@ bool IsGbkPair(unsigned char lead, unsigned char trail) {
 
 bool IsForbiddenInFileName(unsigned char c) { return c < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr; }
 
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace
 
 std::string FileSafeTitle(const std::string& title) {
@@ -49,15 +53,36 @@ std::string FileSafeTitle(const std::string& title) {
     return safe;
 }
 
+bool IsReservedDeviceName(const std::string& name) {
+    std::string stem = name.substr(0, name.find('.'));
+    stem.erase(stem.find_last_not_of(". ") + 1);
+    for (char& c : stem) c = Upper(c);
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+    bool numbered = stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0);
+    return numbered && stem[3] >= '1' && stem[3] <= '9';
+}
+
 std::string PageFileName(const std::string& title, const std::string& dateText) {
-    return FileSafeTitle(title) + dateText + ".htm";
+    std::string name = FileSafeTitle(title) + dateText + ".htm";
+    return IsReservedDeviceName(name) ? "_" + name : name;
 }
 
 std::string FreePageFileName(const std::string& name, const std::function<bool(const std::string&)>& taken) {
     if (!taken(name)) return name;
     std::string stem = name.substr(0, name.size() - 4);  // without ".htm"
-    for (int n = 2;; ++n) {
+    for (int n = 2; n <= kMostPageNumbers; ++n) {
         std::string candidate = stem + " (" + std::to_string(n) + ").htm";
         if (!taken(candidate)) return candidate;
     }
+    return std::string();
+}
+
+std::string WriteMemoPage(const std::string& folder, const std::string& title, const std::string& dateText,
+                          const std::string& body) {
+    std::string name = FreePageFileName(PageFileName(title, dateText),
+                                        [&](const std::string& n) {
+                                            return rt::FileExists(folder + n) || rt::FolderExists(folder + n);
+                                        });
+    if (name.empty() || !rt::CreateFileWithBytes(folder + name, ComposeMemoPage(body))) return std::string();
+    return name;
 }

@@ -11,7 +11,11 @@ int ProgramMain() {
     CreateSkinEngine();
     rt::RegisterExitRoutine(ProgramExit);
     StartSkinEngine();
-    LoadMainWindow();
+    // Without the main window nothing could ever end the message loop.
+    if (!LoadMainWindow()) {
+        rt::MessageBoxText("主窗口无法创建，程序无法运行！", 16, "岚舟提醒您");
+        return 1;
+    }
     rt::RunMessageLoop();
     return 0;
 }

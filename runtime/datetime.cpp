@@ -5,9 +5,13 @@
 #include <charconv>
 #include <cstdio>
 
+#include "runtime/services.h"
+
 namespace rt {
 
-DateTime Now() {
+DateTime Now() { return services().now(); }
+
+DateTime LocalClock() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     DateTime value;

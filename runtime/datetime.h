@@ -8,7 +8,10 @@ struct DateTime {
     int hour = 0, minute = 0, second = 0;
 };
 
+// The current local date and time, as the services in force tell it.
 DateTime Now();
+// The system's local clock itself, which the real services read.
+DateTime LocalClock();
 // The same date at 00:00:00.
 DateTime DateOnly(const DateTime& value);
 // "%d年%d月%d日" without leading zeros, plus "%d时%d分%d秒", "%d时%d分" or "%d时"

@@ -34,10 +34,9 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     return file.valid() && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, bool mayReplace) {
+bool CreateFileAtomically(const std::string& path, const std::string& bytes) {
     const std::string fresh = path + ".new";
-    DWORD flags = MOVEFILE_WRITE_THROUGH | (mayReplace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (WriteWholeFile(fresh, bytes) && MoveFileExA(fresh.c_str(), path.c_str(), flags)) return true;
+    if (WriteWholeFile(fresh, bytes) && MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
     DeleteFileA(fresh.c_str());
     return false;
 }

@@ -27,8 +27,9 @@ bool ReadAll(HANDLE file, std::string& bytes);
 bool WriteAll(HANDLE file, const std::string& bytes);
 // Creates or truncates the file, writes every byte and flushes it to disk.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
-// Writes the bytes to a fresh file beside the path, flushes it and moves it into place,
-// so the file holds either its old content or the new one, never a part.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, bool mayReplace);
+// Writes the bytes to a fresh file beside the path, flushes it and moves it into place
+// unless a file of that name exists; the fresh file is removed on any failure. A crash
+// at any moment so leaves either no file at the path or one with every byte.
+bool CreateFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace rt

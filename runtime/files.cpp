@@ -94,6 +94,10 @@ bool DeleteFolder(const std::string& path) {
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) { return WriteWholeFile(path, bytes); }
 
+bool CreateFileWithBytes(const std::string& path, const std::string& bytes) {
+    return CreateFileAtomically(path, bytes);
+}
+
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

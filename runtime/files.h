@@ -15,6 +15,10 @@ bool CreateFolder(const std::string& path);
 bool DeleteFolder(const std::string& path);
 // Writes the bytes, replacing any file of that name; true only when all were written.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
+// Writes the bytes to a new file crash-safely: through a temporary file beside it that is
+// flushed, then moved into place unless a file of that name exists, and removed on any
+// failure. The path then holds nothing or every byte, never a part.
+bool CreateFileWithBytes(const std::string& path, const std::string& bytes);
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 bool DeleteFileAt(const std::string& path);
 

@@ -40,15 +40,42 @@ bool FileSize(HANDLE file, uint64_t& size) {
     return true;
 }
 
-// Rereads the file when it is no longer the one we parsed, so an add never lands in
-// the middle of records written through another handle or by another process.
-bool CatchUp(HANDLE file, OpenDatabase& db) {
+bool SameSchema(const std::vector<FieldSpec>& a, const std::vector<FieldSpec>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].name != b[i].name || a[i].type != b[i].type || a[i].maxLength != b[i].maxLength) return false;
+    }
+    return true;
+}
+
+// The database's file opened for writing; no one else may write while it is open.
+HANDLE OpenForWriting(const OpenDatabase& db) {
+    return CreateFileA(db.path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Whether the file begins with these header bytes: a cheap sign, before each add, that
+// no other file of the same size took the database's place.
+bool StartsWithHeader(HANDLE file, const std::string& header) {
+    std::string bytes(header.size(), '\0');
+    DWORD got = 0;
+    if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) return false;
+    return ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size() &&
+           bytes == header;
+}
+
+// Makes sure the open file is still the database we opened, a record database of the
+// same schema, so nothing is ever written into a file another program put there. It is
+// reread when its size changed (or always, when asked), so an add never lands in the
+// middle of records written through another handle or by another process.
+bool CatchUp(HANDLE file, OpenDatabase& db, bool always) {
     uint64_t size = 0;
     if (!FileSize(file, size)) return false;
-    if (size == db.sizeSeen) return true;
+    if (!always && size == db.sizeSeen && StartsWithHeader(file, EncodeHeader(db.file.fields))) return true;
     std::string bytes;
     RecordFile fresh;
     if (!ReadAll(file, bytes) || !ParseRecordFile(bytes, fresh)) return false;
+    if (!SameSchema(fresh.fields, db.file.fields)) return false;
     db.file = std::move(fresh);
     db.sizeSeen = size;
     db.position = std::min(db.position, db.file.records.size());
@@ -58,9 +85,8 @@ bool CatchUp(HANDLE file, OpenDatabase& db) {
 // Writes the frame at the end of the last whole record, which also drops a torn tail
 // so it can never hide the new record, and flushes before reporting success.
 bool AppendFrame(OpenDatabase& db, const std::string& frame) {
-    FileHandle file(CreateFileA(db.path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() || !CatchUp(file.get(), db)) return false;
+    FileHandle file(OpenForWriting(db));
+    if (!file.valid() || !CatchUp(file.get(), db, false)) return false;
     LARGE_INTEGER end;
     end.QuadPart = static_cast<LONGLONG>(db.file.goodEnd);
     bool written = SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && WriteAll(file.get(), frame) &&
@@ -70,11 +96,23 @@ bool AppendFrame(OpenDatabase& db, const std::string& frame) {
     return written;
 }
 
+// Cuts the file back to its header, under the same handle that checked it is ours.
+bool TruncateToHeader(OpenDatabase& db, uint64_t headerSize) {
+    FileHandle file(OpenForWriting(db));
+    if (!file.valid() || !CatchUp(file.get(), db, true)) return false;
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(headerSize);
+    bool cut = SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()) &&
+               FlushFileBuffers(file.get());
+    if (!cut) db.sizeSeen = UINT64_MAX;
+    return cut;
+}
+
 }  // namespace
 
 bool DbCreate(const std::string& path, const std::vector<FieldSpec>& fields) {
     if (!IsValidSchema(fields) || FileExists(path) || FolderExists(path)) return false;
-    return ReplaceFileAtomically(path, EncodeHeader(fields), false);
+    return CreateFileAtomically(path, EncodeHeader(fields));
 }
 
 bool DbOpen(const std::string& path, const std::string& alias) {
@@ -140,11 +178,11 @@ bool DbAdd(const std::vector<std::string>& values) {
 bool DbClear() {
     OpenDatabase* db = Current();
     if (!db) return false;
-    const std::string header = EncodeHeader(db->file.fields);
-    if (!ReplaceFileAtomically(db->path, header, true)) return false;
+    const size_t headerSize = EncodeHeader(db->file.fields).size();
+    if (!TruncateToHeader(*db, headerSize)) return false;
     db->file.records.clear();
-    db->file.goodEnd = header.size();
-    db->sizeSeen = header.size();
+    db->file.goodEnd = headerSize;
+    db->sizeSeen = headerSize;
     db->position = 0;
     return true;
 }

@@ -36,7 +36,8 @@ bool DbSkip();
 // disk; a text longer than its field's maximum is refused, not cut. The added record
 // becomes current.
 bool DbAdd(const std::vector<std::string>& values);
-// Deletes every record of the current database, replacing the file atomically.
+// Deletes every record of the current database. Refused, and nothing written, when the
+// file on disk is no longer a record database of the schema it was opened with.
 bool DbClear();
 
 }  // namespace rt

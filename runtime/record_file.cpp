@@ -88,15 +88,24 @@ bool ReadPayload(Reader in, const std::vector<FieldSpec>& fields, Record& record
     return in.pos == in.size && FitsSchema(fields, record);
 }
 
-// One framed record at in.pos; leaves in.pos after it only when it is whole and sound.
-bool ReadRecord(Reader& in, const std::vector<FieldSpec>& fields, Record& record) {
-    const size_t start = in.pos;
+// The largest payload a record of the schema can have: a length and a full text per field.
+size_t MaxPayload(const std::vector<FieldSpec>& fields) {
+    size_t most = 0;
+    for (const FieldSpec& field : fields) most += 2 + static_cast<size_t>(field.maxLength);
+    return most;
+}
+
+// One framed record at in.pos; moves in.pos past it only when it is whole and sound.
+// A length beyond what the schema allows is refused before any CRC is computed, so
+// looking for a frame at every byte of a damaged stretch stays cheap.
+bool ReadRecord(Reader& in, const std::vector<FieldSpec>& fields, size_t maxPayload, Record& record) {
+    Reader frame = in;
     uint32_t length = 0, crc = 0;
-    if (!in.u32(length) || !in.u32(crc) || !in.has(length)) return false;
-    const char* payload = in.data + in.pos;
-    if (Crc32(payload, length, Crc32(in.data + start, 4)) != crc) return false;
+    if (!frame.u32(length) || length > maxPayload || !frame.u32(crc) || !frame.has(length)) return false;
+    const char* payload = frame.data + frame.pos;
+    if (Crc32(payload, length, Crc32(frame.data + in.pos, 4)) != crc) return false;
     if (!ReadPayload(Reader{payload, length}, fields, record)) return false;
-    in.pos += length;
+    in.pos = frame.pos + length;
     return true;
 }
 
@@ -155,10 +164,18 @@ bool ParseRecordFile(const std::string& bytes, RecordFile& file) {
     if (!ReadHeader(in, file.fields)) return false;
     file.records.clear();
     file.goodEnd = in.pos;
+    const size_t maxPayload = MaxPayload(file.fields);
     Record record;
-    while (ReadRecord(in, file.fields, record)) {
-        file.records.push_back(std::move(record));
-        file.goodEnd = in.pos;
+    while (in.has(1)) {
+        if (ReadRecord(in, file.fields, maxPayload, record)) {
+            file.records.push_back(std::move(record));
+            file.goodEnd = in.pos;
+        } else {
+            // A damaged frame does not end the file: every sound frame after it is still
+            // a record, and one byte on is where the next frame may start. Only when
+            // none follows is the rest a torn tail.
+            ++in.pos;
+        }
     }
     return true;
 }

@@ -22,6 +22,7 @@ public:
         RunExitRoutine();
         ExitProcess(static_cast<UINT>(exitCode));
     }
+    DateTime now() override { return LocalClock(); }
 };
 
 Services* replacementServices = nullptr;

@@ -1,8 +1,11 @@
 #pragma once
-// The runtime services whose effects reach outside the process. The program always
-// uses the real ones; a window-level test installs its own to answer message boxes and
-// record shell opens instead of blocking on a dialog or starting a browser.
+// The runtime services whose effects reach outside the process, and the clock. The
+// program always uses the real ones; a window-level test installs its own to answer
+// message boxes and record shell opens instead of blocking on a dialog or starting a
+// browser, and to set the day and time the program sees.
 #include <string>
+
+#include "runtime/datetime.h"
 
 namespace rt {
 
@@ -17,6 +20,8 @@ public:
     virtual bool httpRead(const std::string& url, std::string& body) = 0;
     // Runs the registered exit routine, then ends the process.
     virtual void endProgram(int exitCode) = 0;
+    // The current local date and time.
+    virtual DateTime now() = 0;
 };
 
 // The services in force: the real ones unless a test installed others.

@@ -95,6 +95,13 @@ void OnMouseWheel(HWND hwnd, WindowState* state, WPARAM wParam, LPARAM lParam) {
     state->forwardingWheel = false;
 }
 
+// A minimised window has no size of its own to keep to a minimum or lay out by: its
+// restore brings another WM_SIZE with the size it had.
+void OnSize(HWND hwnd, WindowState* state, WPARAM kind) {
+    if (kind == SIZE_MINIMIZED || !state->ready || !state->events.sizeChanged) return;
+    state->events.sizeChanged(hwnd);
+}
+
 // Labels and the check box show the window's own background behind their text.
 LRESULT OnCtlColorStatic(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
@@ -109,7 +116,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         OnCommand(hwnd, state, wParam, lParam);
         return 0;
     case WM_SIZE:
-        if (state->ready && state->events.sizeChanged) state->events.sizeChanged(hwnd);
+        OnSize(hwnd, state, wParam);
         return 0;
     case WM_MOUSEWHEEL:
         OnMouseWheel(hwnd, state, wParam, lParam);

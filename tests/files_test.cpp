@@ -51,6 +51,29 @@ TEST(Files, WriteReplacesAndReadReturnsTheBytes) {
     EXPECT_FALSE(rt::DeleteFileAt(path));
 }
 
+// A new file appears whole or not at all, never replaces one that exists, and leaves no
+// temporary file behind on failure.
+TEST(Files, CreateWithBytesNeverReplacesAndLeavesNothingOnFailure) {
+    TempFolder folder("lz_files_create_test");
+    const std::string path = folder.file("页面.htm");
+    const std::string bytes(100000, 'x');
+    ASSERT_TRUE(rt::CreateFileWithBytes(path, bytes));
+    std::string read;
+    ASSERT_TRUE(rt::ReadFileBytes(path, read));
+    EXPECT_EQ(read, bytes);
+    EXPECT_FALSE(rt::FileExists(path + ".new"));
+
+    EXPECT_FALSE(rt::CreateFileWithBytes(path, "其他"));
+    ASSERT_TRUE(rt::ReadFileBytes(path, read));
+    EXPECT_EQ(read, bytes);
+    EXPECT_FALSE(rt::FileExists(path + ".new"));
+
+    ASSERT_TRUE(rt::CreateFolder(folder.file("目录.htm")));
+    EXPECT_FALSE(rt::CreateFileWithBytes(folder.file("目录.htm"), "x"));
+    EXPECT_FALSE(rt::FileExists(folder.file("目录.htm.new")));
+    EXPECT_FALSE(rt::CreateFileWithBytes(folder.file("无此目录\\a.htm"), "x"));
+}
+
 TEST(Files, WriteIntoAMissingFolderFails) {
     TempFolder folder("lz_files_test");
     EXPECT_FALSE(rt::WriteFileBytes(folder.file("没有\\a.htm"), "x"));

@@ -22,6 +22,13 @@ TEST(HtmlAddress, ResolvesLinksAgainstThePage) {
         {"C:\\qz\\qztext\\a.htm", "my%20page.htm", "C:\\qz\\qztext\\my page.htm"},
         {"C:\\qz\\qztext\\C#会议.htm", "b.htm", "C:\\qz\\qztext\\b.htm"},
         {"\\\\server\\share\\a.htm", "../b.htm", "\\\\server\\share\\b.htm"},
+        // "乗" (0x81 0x5C) and "晐" (0x95 0x7C) end in a backslash and a bar byte: they are
+        // characters of a name, in the page's name and in the run directory alike
+        {"C:\\qz\\qztext\\乗会.htm", "b.htm", "C:\\qz\\qztext\\b.htm"},
+        {"C:\\程序乗\\qztext\\a.htm", "../qzedb/x.htm", "C:\\程序乗\\qzedb\\x.htm"},
+        {"C:\\乗\\晐\\a.htm", "./乗/b.htm", "C:\\乗\\晐\\乗\\b.htm"},
+        {"C:\\乗\\a.htm", "..\\..\\b.htm", "C:\\b.htm"},
+        {"\\\\服务乗\\共享\\a.htm", "../b.htm", "\\\\服务乗\\共享\\b.htm"},
         {"file:///C:/qz/a.htm", "b.htm", "C:\\qz\\b.htm"},
         {"a.htm", "b.htm", "b.htm"},
         // web addresses

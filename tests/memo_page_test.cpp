@@ -50,4 +50,37 @@ TEST(MemoPage, TakenNamesGetTheNextFreeNumber) {
     EXPECT_EQ(FreePageFileName("会议2014年3月5日.htm", isTaken), "会议2014年3月5日 (3).htm");
 }
 
+// A folder where every name is taken (or a check that always says so) must not hang
+// the save: the search gives up after a bounded number of names.
+TEST(MemoPage, FreeNameSearchGivesUpWhenEveryNameIsTaken) {
+    int asked = 0;
+    auto alwaysTaken = [&](const std::string&) { return ++asked > 0; };
+    EXPECT_EQ(FreePageFileName("会议2014年3月5日.htm", alwaysTaken), "");
+    EXPECT_EQ(asked, kMostPageNumbers);
+    auto lastFree = [](const std::string& n) { return n != "会议 (1000).htm"; };
+    EXPECT_EQ(FreePageFileName("会议.htm", lastFree), "会议 (1000).htm");
+}
+
+TEST(MemoPage, DeviceNamesAreRecognisedAndNeverBecomePageNames) {
+    const struct {
+        const char* name;
+        bool device;
+    } names[] = {
+        {"CON", true},       {"con.会议", true},   {"nul.", true},      {"Nul..htm", true},   {"aux .htm", true},
+        {"PRN . .x", true},  {"com1.htm", true},   {"LPT9", true},      {"lPt5.txt.htm", true},
+        {"com0.htm", false}, {"com10.htm", false}, {"lpt.htm", false},  {"nul2014年.htm", false},
+        {"connect.htm", false}, {"_nul.htm", false}, {"会议.htm", false}, {"", false},
+    };
+    for (const auto& n : names) EXPECT_EQ(IsReservedDeviceName(n.name), n.device) << n.name;
+
+    for (const char* title : {"nul.", "con.会议", "Aux. ", "com7.", "lpt1 .备忘", "PRN.."}) {
+        std::string name = PageFileName(title, "2014年3月5日");
+        EXPECT_FALSE(IsReservedDeviceName(name)) << title;
+        EXPECT_EQ(name, std::string("_") + title + "2014年3月5日.htm") << title;
+    }
+    // The date follows at once: no device.
+    EXPECT_EQ(PageFileName("nul", "2014年3月5日"), "nul2014年3月5日.htm");
+    EXPECT_EQ(PageFileName("CON ", "2014年3月5日"), "CON 2014年3月5日.htm");
+}
+
 }  // namespace

@@ -19,8 +19,6 @@ namespace {
 
 const char kCaption[] = "岚舟提醒您";
 
-std::string Today() { return rt::FormatDateText(rt::DateOnly(rt::Now())); }
-
 size_t Count(const std::string& text, const std::string& what) {
     size_t n = 0;
     for (size_t at = 0; (at = text.find(what, at)) != std::string::npos; at += what.size()) ++n;
@@ -42,6 +40,8 @@ protected:
         if (IsWindow(main)) DestroyWindow(main);
     }
 
+    // Today as the program sees it: the fake clock's day, never the machine's.
+    std::string Today() const { return rt::FormatDateText(rt::DateOnly(fake.clock)); }
     std::string ListPage() { return rt::HypertextMarkup(rt::FindControl(main, "简单超文本框1")); }
     std::string CommandPane() { return rt::HypertextMarkup(rt::FindControl(main, "简单超文本框2")); }
 
@@ -79,6 +79,68 @@ TEST_F(MemoProgram, TwelveMemosForTodayListTen) {
     EXPECT_EQ(Count(ListPage(), "event=\"今日备忘-"), 10u);
     EXPECT_EQ(ListPage().find("昨天的"), std::string::npos);
     EXPECT_EQ(ListPage().find("带时间"), std::string::npos);
+}
+
+std::vector<std::string> Titles(const std::vector<MemoRecord>& list) {
+    std::vector<std::string> titles;
+    for (const MemoRecord& memo : list) titles.push_back(memo.title);
+    return titles;
+}
+
+// A dated memo is listed on its own day only: not the day before, not the day after,
+// whatever the time of day.
+TEST_F(MemoProgram, ADatedMemoIsListedOnItsOwnDayOnly) {
+    ASSERT_TRUE(AddMemoRecord("三月五日", "2014年3月5日", "a.htm"));
+    ASSERT_TRUE(AddMemoRecord("每天的", "每天", "b.htm"));
+    const struct {
+        rt::DateTime clock;
+        std::vector<std::string> listed;
+    } days[] = {
+        {{2014, 3, 4, 23, 59, 59}, {"每天的"}},
+        {{2014, 3, 5, 0, 0, 0}, {"三月五日", "每天的"}},
+        {{2014, 3, 5, 23, 59, 59}, {"三月五日", "每天的"}},
+        {{2014, 3, 6, 0, 0, 0}, {"每天的"}},
+        {{2015, 3, 5, 12, 0, 0}, {"每天的"}},
+    };
+    for (const auto& d : days) {
+        fake.clock = d.clock;
+        OnCommandPaneLink("刷新备忘");
+        EXPECT_EQ(Titles(TodayList), d.listed) << rt::FormatDateText(d.clock);
+    }
+}
+
+// The list is made for the day of the last refresh: when the clock passes midnight, a
+// click on "刷新今日备忘" brings the new day's memos and drops the old day's.
+TEST_F(MemoProgram, ARefreshAfterMidnightShowsTheNewDaysMemos) {
+    fake.clock = {2014, 3, 5, 23, 59, 58};
+    ASSERT_TRUE(AddMemoRecord("今天的", "2014年3月5日", "a.htm"));
+    ASSERT_TRUE(AddMemoRecord("明天的", "2014年3月6日", "b.htm"));
+    ASSERT_TRUE(AddMemoRecord("每天的", "每天", "c.htm"));
+    OnCommandPaneLink("刷新备忘");
+    EXPECT_EQ(Titles(TodayList), (std::vector<std::string>{"今天的", "每天的"}));
+    EXPECT_EQ(ListPage().find("明天的"), std::string::npos);
+
+    fake.clock = {2014, 3, 6, 0, 0, 1};
+    HWND commands = rt::FindControl(main, "简单超文本框2");
+    bool clicked = false;
+    for (const rt::PaneLink& link : rt::HypertextLinks(commands)) {
+        if (link.eventText != "刷新备忘") continue;
+        ClickLink(commands, link);
+        clicked = true;
+    }
+    ASSERT_TRUE(clicked);
+    EXPECT_EQ(Titles(TodayList), (std::vector<std::string>{"明天的", "每天的"}));
+    EXPECT_NE(ListPage().find("明天的"), std::string::npos);
+    EXPECT_EQ(ListPage().find("今天的"), std::string::npos);
+}
+
+// Day texts carry no leading zeros, so a stored day written with them is never today.
+TEST_F(MemoProgram, ADayTextWithLeadingZerosIsNeverToday) {
+    fake.clock = {2014, 3, 5, 8, 0, 0};
+    for (const char* day : {"2014年03月05日", "2014年3月05日", "2014年03月5日", "2014年3月5日"})
+        ASSERT_TRUE(AddMemoRecord(day, day, "a.htm"));
+    OnCommandPaneLink("刷新备忘");
+    EXPECT_EQ(Titles(TodayList), std::vector<std::string>{"2014年3月5日"});
 }
 
 TEST_F(MemoProgram, TheWheelScrollsThePaneUnderTheMouseNotTheFocusedOne) {
@@ -302,6 +364,24 @@ TEST_F(MemoProgram, UnsafeTitleIsStoredAsTypedWithASafePageName) {
     EXPECT_EQ(TodayList[0].title, "a/b?c");
     EXPECT_EQ(TodayList[0].pageFileName.compare(0, 5, "a_b_c"), 0);
     EXPECT_TRUE(rt::FileExists(MemoPageFolder() + TodayList[0].pageFileName));
+}
+
+// A title that would make the page name a device still gets its page, in the page folder.
+TEST_F(MemoProgram, TitlesThatNameADeviceStillGetTheirPage) {
+    for (const char* title : {"nul.", "con.会议", "Com3 .x"}) {
+        SCOPED_TRACE(title);
+        fake.messages.clear();
+        FillAndAdd(OpenAddMemo(), title, "正文", true);
+        ASSERT_EQ(fake.messages.size(), 1u);
+        EXPECT_EQ(fake.messages[0].text, "添加备忘成功！");
+        ASSERT_FALSE(TodayList.empty());
+        const MemoRecord& memo = TodayList.back();
+        EXPECT_EQ(memo.title, title);
+        EXPECT_FALSE(IsReservedDeviceName(memo.pageFileName)) << memo.pageFileName;
+        std::string page;
+        ASSERT_TRUE(rt::ReadFileBytes(MemoPageFolder() + memo.pageFileName, page));
+        EXPECT_EQ(page, ComposeMemoPage("正文"));
+    }
 }
 
 TEST_F(MemoProgram, APageThatCannotBeWrittenIsReportedAndNothingIsSaved) {

@@ -5,16 +5,9 @@
 #include "runtime/datetime.h"
 #include "runtime/files.h"
 #include "runtime/record_db.h"
+#include "support/fake_services.h"
 
 namespace {
-
-std::string Today() { return rt::FormatDateText(rt::DateOnly(rt::Now())); }
-
-std::string TodayAtNine() {
-    rt::DateTime nine = rt::DateOnly(rt::Now());
-    nine.hour = 9;
-    return rt::FormatDateText(nine);
-}
 
 std::vector<std::string> TodayTitles() {
     std::vector<std::string> titles;
@@ -24,7 +17,16 @@ std::vector<std::string> TodayTitles() {
 
 class MemoStore : public ::testing::Test {
 protected:
+    FakeServices fake;
     const std::string run = rt::RunDirectory();
+
+    // Today as the store sees it: the fake clock's day, never the machine's.
+    std::string Today() const { return rt::FormatDateText(rt::DateOnly(fake.clock)); }
+    std::string TodayAtNine() const {
+        rt::DateTime nine = rt::DateOnly(fake.clock);
+        nine.hour = 9;
+        return rt::FormatDateText(nine);
+    }
 
     void SetUp() override { Clean(); }
     void TearDown() override { Clean(); }

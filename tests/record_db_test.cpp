@@ -146,6 +146,38 @@ TEST_F(RecordDb, GarbageAfterTheRecordsIsSkippedAndReplacedByTheNextAdd) {
     EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "二"}));
 }
 
+// A damaged record in the middle costs that record only: the next add goes after the
+// last sound record and every byte of the records after the damage stays on disk.
+TEST_F(RecordDb, DamagedRecordInTheMiddleKeepsTheRecordsAfterItOnDisk) {
+    const size_t frameSize = rt::EncodeRecord({"第1条", "每天"}).size();
+    const size_t third = rt::EncodeHeader(kFields).size() + 2 * frameSize;
+    for (size_t at : {third + 9, third + 1}) {  // a payload byte, then the length field
+        SCOPED_TRACE("byte " + std::to_string(at - third) + " of the third record flipped");
+        rt::DbCloseAll();
+        rt::DeleteFileAt(path);
+        ASSERT_TRUE(rt::DbCreate(path, kFields));
+        ASSERT_TRUE(rt::DbOpen(path, "memo"));
+        std::vector<std::string> expected;
+        for (int i = 1; i <= 10; ++i) {
+            const std::string title = "第" + std::to_string(i) + "条";
+            ASSERT_TRUE(rt::DbAdd({title, "每天"}));
+            if (i != 3) expected.push_back(title);
+        }
+        rt::DbCloseAll();
+        std::string damaged = Bytes(path);
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x04);
+        ASSERT_TRUE(rt::WriteFileBytes(path, damaged));
+
+        EXPECT_EQ(TitlesOnDisk(), expected);
+        ASSERT_TRUE(rt::DbAdd({"新增", "每天"}));
+        expected.push_back("新增");
+        EXPECT_EQ(TitlesOnDisk(), expected);
+        const std::string after = Bytes(path);
+        EXPECT_EQ(after.substr(0, damaged.size()), damaged) << "the records after the damage were cut";
+        EXPECT_EQ(after.substr(damaged.size()), rt::EncodeRecord({"新增", "每天"}));
+    }
+}
+
 TEST_F(RecordDb, AddThroughAStaleAliasDoesNotOverwriteNewerRecords) {
     ASSERT_TRUE(rt::DbCreate(path, kFields));
     ASSERT_TRUE(rt::DbOpen(path, "first"));
@@ -169,6 +201,37 @@ TEST_F(RecordDb, ForeignFileIsNeitherOpenedNorOverwritten) {
         EXPECT_FALSE(rt::DbAdd({"一", "周一"}));
         EXPECT_FALSE(rt::DbClear());
         EXPECT_EQ(Bytes(path), content);
+    }
+}
+
+// Another program may put its own file where the database was after it was opened:
+// neither clear nor add may write into it, whatever its size.
+TEST_F(RecordDb, FileReplacedAfterOpeningIsNeitherClearedNorAddedTo) {
+    const std::vector<rt::FieldSpec> otherFields = {{"名称", rt::FieldType::Text, 20}};
+    const std::string ours = rt::EncodeHeader(kFields) + rt::EncodeRecord({"一", "周一"});
+    const struct {
+        const char* what;
+        std::string content;
+    } foreign[] = {
+        {"a text file", "备忘标题,备忘时间\r\n一,周一\r\n"},
+        {"a text file of the same size", std::string(ours.size(), 'x')},
+        {"a record database of another schema", rt::EncodeHeader(otherFields) + rt::EncodeRecord({"别人的"})},
+    };
+    for (const auto& f : foreign) {
+        SCOPED_TRACE(f.what);
+        rt::DbCloseAll();
+        rt::DeleteFileAt(path);
+        ASSERT_TRUE(rt::DbCreate(path, kFields));
+        ASSERT_TRUE(rt::DbOpen(path, "memo"));
+        ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+        ASSERT_EQ(Bytes(path), ours);
+        ASSERT_TRUE(rt::WriteFileBytes(path, f.content));
+
+        EXPECT_FALSE(rt::DbClear());
+        EXPECT_EQ(Bytes(path), f.content);
+        EXPECT_FALSE(rt::FileExists(path + ".new"));
+        EXPECT_FALSE(rt::DbAdd({"二", "周二"}));
+        EXPECT_EQ(Bytes(path), f.content);
     }
 }
 

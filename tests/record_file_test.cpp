@@ -67,6 +67,34 @@ TEST(RecordFile, FlippedBitInLastRecordDropsOnlyThatRecord) {
     }
 }
 
+// Damage inside one frame in the middle, in its length, its CRC or its payload, loses
+// that record only: the frames after it are found again and the end stays at the end.
+TEST(RecordFile, DamagedFrameInTheMiddleLosesOnlyItsOwnRecord) {
+    std::vector<rt::Record> records;
+    for (int i = 1; i <= 10; ++i) records.push_back({"第" + std::to_string(i) + "条", std::to_string(i) + ".htm"});
+    const std::string whole = FileOf(records);
+    const size_t third = FileOf({records[0], records[1]}).size();
+    const size_t thirdSize = rt::EncodeRecord(records[2]).size();
+    std::vector<rt::Record> others = records;
+    others.erase(others.begin() + 2);
+    const struct {
+        const char* what;
+        size_t at;
+        unsigned char mask;
+    } cases[] = {
+        {"low length byte", 0, 0x01},   {"length grown past the file", 3, 0x40}, {"length shrunk", 0, 0x10},
+        {"CRC", 5, 0x80},               {"first payload byte", 8, 0x01},         {"last payload byte", thirdSize - 1, 0x20},
+    };
+    for (const auto& c : cases) {
+        std::string damaged = whole;
+        damaged[third + c.at] = static_cast<char>(damaged[third + c.at] ^ c.mask);
+        rt::RecordFile file;
+        ASSERT_TRUE(rt::ParseRecordFile(damaged, file)) << c.what;
+        EXPECT_EQ(file.records, others) << c.what;
+        EXPECT_EQ(file.goodEnd, whole.size()) << c.what;
+    }
+}
+
 TEST(RecordFile, ZeroFilledTailIsNotARecord) {
     rt::RecordFile file;
     ASSERT_TRUE(rt::ParseRecordFile(FileOf({{"一", "1.htm"}}) + std::string(64, '\0'), file));

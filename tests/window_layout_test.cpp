@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "app/add_memo_window.h"
+#include "app/main_window.h"
 #include "app/viewer_window.h"
 #include "app/window_designs.h"
 #include "app/window_rules.h"
 #include "runtime/window.h"
+#include "support/fake_services.h"
 
 namespace {
 
@@ -102,6 +104,59 @@ TEST(ViewerLayout, PaneFillsTheWindowBelowTheTitleBar) {
         EXPECT_EQ(r.bottom - r.top, client.cy - 27) << size.cy;
     }
     DestroyWindow(viewer);
+}
+
+// Minimising is no resize: the size rules leave a minimised window and its controls
+// alone (the viewer's pane is not squeezed to the empty client area), and restoring
+// brings back the size and layout the window had. Each window is minimised once by ShowWindow
+// and once by the system command its minimise button sends.
+TEST(Windows, MinimiseAndRestoreKeepSizeAndLayout) {
+    FakeServices fake;  // the real main window runs the update check at creation
+    const struct {
+        const char* name;
+        HWND (*load)(HWND parent);
+    } windows[] = {
+        {"main", [](HWND) { return LoadMainWindow(); }},
+        {"add memo", LoadAddMemoWindow},
+        {"viewer", LoadViewerWindow},
+    };
+    for (const auto& c : windows) {
+        for (bool bySystemCommand : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (bySystemCommand ? " by WM_SYSCOMMAND" : " by ShowWindow"));
+            HWND w = c.load(nullptr);
+            ASSERT_TRUE(w);
+            rt::ResizeWindow(w, 640, 480);
+            std::vector<RECT> children;
+            for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                children.push_back(ChildRectInParent(child));
+
+            if (bySystemCommand) SendMessageA(w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            else ShowWindow(w, SW_MINIMIZE);
+            EXPECT_TRUE(IsIconic(w));
+            WINDOWPLACEMENT placement{sizeof placement};
+            GetWindowPlacement(w, &placement);
+            EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, 640);
+            EXPECT_EQ(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top, 480);
+            size_t i = 0;
+            for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++i) {
+                RECT r = ChildRectInParent(child);
+                ASSERT_LT(i, children.size());
+                EXPECT_TRUE(EqualRect(&r, &children[i])) << "child " << i << " while minimised";
+            }
+
+            if (bySystemCommand) SendMessageA(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+            else ShowWindow(w, SW_RESTORE);
+            EXPECT_FALSE(IsIconic(w));
+            EXPECT_TRUE(rt::WindowSize(w) == (SIZE{640, 480}));
+            i = 0;
+            for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++i) {
+                RECT r = ChildRectInParent(child);
+                ASSERT_LT(i, children.size());
+                EXPECT_TRUE(EqualRect(&r, &children[i])) << "child " << i << " after restoring";
+            }
+            DestroyWindow(w);
+        }
+    }
 }
 
 TEST(ViewerLayout, IsLaidOutBeforeTheViewerIsFirstShown) {

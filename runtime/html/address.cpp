@@ -1,5 +1,7 @@
 #include "runtime/html/address.h"
 
+#include <windows.h>
+
 #include <vector>
 
 namespace html {
@@ -51,13 +53,39 @@ std::string PercentDecode(const std::string& text) {
     return out;
 }
 
+// The first separator at or after `from` (a character boundary), npos when there is none.
+// A GBK character's second byte can be 0x5C, the backslash, or 0x7C, so the text is
+// walked a character at a time.
+size_t FindSeparator(const std::string& path, char separator, size_t from = 0) {
+    for (size_t i = from; i < path.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) {
+            ++i;
+        } else if (path[i] == separator) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+size_t FindAnyFileSeparator(const std::string& path, size_t from) {
+    size_t backslash = FindSeparator(path, '\\', from), slash = FindSeparator(path, '/', from);
+    return backslash < slash ? backslash : slash;
+}
+
+// The last backslash or slash, npos when there is none; walked by character as above.
+size_t LastFileSeparator(const std::string& path) {
+    size_t last = std::string::npos;
+    for (size_t at = 0; (at = FindAnyFileSeparator(path, at)) != std::string::npos; ++at) last = at;
+    return last;
+}
+
 // Removes "." and ".." segments, keeping a leading and a trailing separator.
 std::string RemoveDotSegments(const std::string& path, char separator) {
     std::vector<std::string> kept;
     size_t start = 0;
     bool endsWithSeparator = false;
     while (start <= path.size()) {
-        size_t end = path.find(separator, start);
+        size_t end = FindSeparator(path, separator, start);
         if (end == std::string::npos) end = path.size();
         std::string segment = path.substr(start, end - start);
         endsWithSeparator = segment.empty() || segment == "." || segment == "..";
@@ -108,8 +136,8 @@ std::string ResolveWeb(const std::string& base, const std::string& href) {
 // The fixed start of a path: "C:\", "\\server\share\", "\" or nothing.
 size_t RootLength(const std::string& path) {
     if (path.compare(0, 2, "\\\\") == 0) {
-        size_t share = path.find('\\', 2);
-        size_t end = share == std::string::npos ? std::string::npos : path.find('\\', share + 1);
+        size_t share = FindSeparator(path, '\\', 2);
+        size_t end = share == std::string::npos ? std::string::npos : FindSeparator(path, '\\', share + 1);
         return end == std::string::npos ? path.size() : end + 1;
     }
     if (path.size() >= 2 && IsLetter(path[0]) && path[1] == ':') return path.size() > 2 && path[2] == '\\' ? 3 : 2;
@@ -136,7 +164,7 @@ std::string ResolveFile(const std::string& basePath, const std::string& href) {
         std::string drive = basePath.substr(0, root && basePath[root - 1] == '\\' ? root - 1 : root);
         return NormalizedFilePath(drive + relative);
     }
-    size_t slash = basePath.find_last_of("\\/");
+    size_t slash = LastFileSeparator(basePath);
     if (slash == std::string::npos) return NormalizedFilePath(relative);
     return NormalizedFilePath(Backslashed(basePath.substr(0, slash + 1)) + relative);
 }

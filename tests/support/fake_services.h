@@ -1,7 +1,9 @@
 #pragma once
 // Test double for the services that reach outside the process: answers message boxes
 // from a queue, records shell opens and end-program calls, and serves HTTP from a
-// table unless told to pass requests to the real client. Installed for its lifetime.
+// table unless told to pass requests to the real client, and tells the time from its own
+// clock, which stands still at the moment it was made until a test sets it. Installed
+// for its lifetime.
 #include <deque>
 #include <map>
 #include <string>
@@ -21,6 +23,7 @@ struct FakeServices : rt::Services {
     std::vector<int> endCalls;
     std::map<std::string, std::string> pages;  // address -> body served with status 200
     bool realHttp = false;
+    rt::DateTime clock = rt::LocalClock();
 
     FakeServices() { rt::useServices(this); }
     ~FakeServices() override { rt::useServices(nullptr); }
@@ -43,4 +46,5 @@ struct FakeServices : rt::Services {
         return true;
     }
     void endProgram(int exitCode) override { endCalls.push_back(exitCode); }
+    rt::DateTime now() override { return clock; }
 };
