@@ -10,7 +10,8 @@ class GraphicsPath;
 
 namespace skin {
 
-// A closed rectangle with corner arcs `corner` pixels across (clamped to 1..100). The
+// A closed rectangle with corner arcs `corner` pixels across (clamped to 1..100; unlike
+// GraphicsPath::addRoundedRectPercent, which sizes them as a share of the rectangle). The
 // bottom-right arc is one pixel larger and one pixel further up and left, so that the
 // outline stays inside the right and bottom edges.
 void addRoundedRect(gdip::GraphicsPath& path, float x, float y, float width, float height, int corner);

@@ -39,9 +39,6 @@ void SkinEngine::restoreCaptionArea(int, const RECT&) { notBuiltYet(); }
 void SkinEngine::restoreStatusBarArea(int, const RECT&) { notBuiltYet(); }
 void SkinEngine::drawCaptionButton(int, int, gdip::Graphics*, bool, std::optional<int>) { notBuiltYet(); }
 void SkinEngine::drawCaptionButtonHighlight(gdip::Graphics&, int, int, int) { notBuiltYet(); }
-void SkinEngine::layoutCaptionButtons(int) { notBuiltYet(); }
-int SkinEngine::hitTestCaptionButton(int, int, int) { return notBuiltYet(); }
-int SkinEngine::findMaximizeButton(int) { return notBuiltYet(); }
 void SkinEngine::beginMoveOrResize(int, LPARAM, const RECT&) { notBuiltYet(); }
 void SkinEngine::updateResizeCursor(int, LPARAM, const RECT&) { notBuiltYet(); }
 void SkinEngine::setHelpHandler(HWND, std::function<void()>) { notBuiltYet(); }
@@ -61,7 +58,6 @@ int SkinEngine::skinMultiImageButton(HWND, const gdip::Bytes&, const gdip::Bytes
 }
 void SkinEngine::skinContainers(HWND, const ContainerArgs&) { notBuiltYet(); }
 void SkinEngine::setContainerAlpha(HWND, int) { notBuiltYet(); }
-RECT SkinEngine::getCaptionButtonStrip(HWND) { return notBuiltYet<RECT>(); }
 void SkinEngine::skinGenericChild(HWND) { notBuiltYet(); }
 void SkinEngine::relayoutAnchoredChildren(int) { notBuiltYet(); }
 void SkinEngine::setControlTextColor(HWND, COLORREF) { notBuiltYet(); }

@@ -154,7 +154,9 @@ public:
     EngineSettings settings;
     // Width of the sizing band along the window edge; also the strip's right margin.
     int resizeBorder = 3;
-    // Caption button under the mouse in the window that last had a mouse message.
+    // Caption button under the mouse in the window that last had a mouse message: what
+    // the last hit test found. Not SkinWindowRecord::hotCaptionButton, which is the
+    // button a window shows highlighted and follows this one through the hover fades.
     int hotCaptionButton = 0;
 
     WindowRegistry& registry() { return registry_; }

@@ -92,7 +92,10 @@ struct SkinWindowRecord {
     int captionFontSize = 12;
     bool captionFontBold = true;
 
-    int hotCaptionButton = 0;  // 1-based, 0 none
+    // The caption button this window shows highlighted (1-based, 0 none). Not
+    // SkinEngine::hotCaptionButton, which is the button the last hit test found under the
+    // mouse in whichever window had it.
+    int hotCaptionButton = 0;
     // Kind of the skinned control under the mouse: 0 button-array control, 1 edit,
     // 2 track bar, 3 combo box, 4 list-like, 8 up-down, 9 header.
     int hotControlKind = 0;
