@@ -30,20 +30,10 @@ bool SkinEngine::setCaptionFont(HWND, const CaptionFontArgs&) { return notBuiltY
 bool SkinEngine::setWindowPicture(HWND, const gdip::Bytes&, std::optional<int>) { return notBuiltYet<bool>(); }
 void SkinEngine::setBackground(const BackgroundArgs&) { notBuiltYet(); }
 void SkinEngine::setControlSkinning(int, std::optional<int>, std::optional<bool>) { notBuiltYet(); }
-void SkinEngine::paintWindow(int, HDC, bool) { notBuiltYet(); }
-void SkinEngine::presentWindow(int, HDC) { notBuiltYet(); }
-void SkinEngine::drawBackground(gdip::Graphics&, int) { notBuiltYet(); }
-void SkinEngine::drawFrame(int, gdip::Graphics&) { notBuiltYet(); }
-void SkinEngine::drawCaptionButtonSeparator(int, int, gdip::Graphics&) { notBuiltYet(); }
-void SkinEngine::restoreCaptionArea(int, const RECT&) { notBuiltYet(); }
-void SkinEngine::restoreStatusBarArea(int, const RECT&) { notBuiltYet(); }
-void SkinEngine::drawCaptionButton(int, int, gdip::Graphics*, bool, std::optional<int>) { notBuiltYet(); }
-void SkinEngine::drawCaptionButtonHighlight(gdip::Graphics&, int, int, int) { notBuiltYet(); }
 void SkinEngine::beginMoveOrResize(int, LPARAM, const RECT&) { notBuiltYet(); }
 void SkinEngine::updateResizeCursor(int, LPARAM, const RECT&) { notBuiltYet(); }
 void SkinEngine::setHelpHandler(HWND, std::function<void()>) { notBuiltYet(); }
 void SkinEngine::setMenuHandler(HWND, std::function<void()>) { notBuiltYet(); }
-void SkinEngine::drawCaptionText(int, gdip::Graphics*, bool, std::optional<std::string>) { notBuiltYet(); }
 void SkinEngine::setStatusBar(int, int, std::optional<std::vector<StatusPanel>>) { notBuiltYet(); }
 void SkinEngine::layoutStatusBar(int) { notBuiltYet(); }
 void SkinEngine::drawStatusPanel(int, gdip::Graphics*, bool, int) { notBuiltYet(); }
