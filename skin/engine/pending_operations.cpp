@@ -1,7 +1,7 @@
 // Operations of the engine whose own units are not written yet. Each does nothing and
 // answers 0; a unit that implements an operation takes its definition out of here.
 #include "skin/engine/skin_engine.h"
-#include "skin/engine/window_properties.h"
+#include "skin/engine/picture_preparation.h"
 
 namespace skin {
 
@@ -14,22 +14,11 @@ Result notBuiltYet() {
 
 }  // namespace
 
-// Until the window procedure exists every message goes on to the replaced procedure.
-LRESULT SkinEngine::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, prop::previousProc));
-    if (previous) return CallWindowProcA(previous, window, message, wParam, lParam);
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+COLORREF averageColor(const gdip::Bytes&) { return notBuiltYet<COLORREF>(); }
+COLORREF averageColor(const std::string&) { return notBuiltYet<COLORREF>(); }
+gdip::Bytes preparePicture(const gdip::Bytes&, COLORREF, bool) { return notBuiltYet<gdip::Bytes>(); }
+gdip::Bytes preparePicture(const std::string&, COLORREF, bool) { return notBuiltYet<gdip::Bytes>(); }
 
-void SkinEngine::pressCaptionButton(int, int) { notBuiltYet(); }
-void SkinEngine::skinWindow(HWND, const SkinWindowArgs&) { notBuiltYet(); }
-bool SkinEngine::addCaptionButton(HWND, const gdip::Bytes&, const std::string&, std::function<void()>) {
-    return notBuiltYet<bool>();
-}
-bool SkinEngine::setCaptionFont(HWND, const CaptionFontArgs&) { return notBuiltYet<bool>(); }
-bool SkinEngine::setWindowPicture(HWND, const gdip::Bytes&, std::optional<int>) { return notBuiltYet<bool>(); }
-void SkinEngine::setBackground(const BackgroundArgs&) { notBuiltYet(); }
-void SkinEngine::setControlSkinning(int, std::optional<int>, std::optional<bool>) { notBuiltYet(); }
 void SkinEngine::paintWindow(int, HDC, bool) { notBuiltYet(); }
 void SkinEngine::presentWindow(int, HDC) { notBuiltYet(); }
 void SkinEngine::drawBackground(gdip::Graphics&, int) { notBuiltYet(); }
@@ -39,8 +28,6 @@ void SkinEngine::restoreCaptionArea(int, const RECT&) { notBuiltYet(); }
 void SkinEngine::restoreStatusBarArea(int, const RECT&) { notBuiltYet(); }
 void SkinEngine::drawCaptionButton(int, int, gdip::Graphics*, bool, std::optional<int>) { notBuiltYet(); }
 void SkinEngine::drawCaptionButtonHighlight(gdip::Graphics&, int, int, int) { notBuiltYet(); }
-void SkinEngine::beginMoveOrResize(int, LPARAM, const RECT&) { notBuiltYet(); }
-void SkinEngine::updateResizeCursor(int, LPARAM, const RECT&) { notBuiltYet(); }
 void SkinEngine::setHelpHandler(HWND, std::function<void()>) { notBuiltYet(); }
 void SkinEngine::setMenuHandler(HWND, std::function<void()>) { notBuiltYet(); }
 void SkinEngine::drawCaptionText(int, gdip::Graphics*, bool, std::optional<std::string>) { notBuiltYet(); }
