@@ -14,9 +14,9 @@
 #include "skin/engine/argb.h"
 #include "skin/engine/caption_buttons.h"
 #include "skin/engine/caption_text.h"
-#include "skin/engine/picture.h"
+#include "skin/engine/picture_preparation.h"
 #include "skin/engine/skin_engine.h"
-#include "skin/engine/window_painting.h"
+#include "skin/engine/window_messages.h"
 #include "skin/engine/window_properties.h"
 
 using namespace skin;
@@ -60,7 +60,7 @@ protected:
         engine.layoutCaptionButtons(index);
     }
     void TearDown() override {
-        releasePaintSurfaces(record());
+        if (engine.registry().size()) tearDownWindow(engine, window, index);
         DestroyWindow(window);
     }
     SkinWindowRecord& record() { return engine.registry().at(index); }
@@ -249,17 +249,16 @@ TEST_F(PaintedWindow, AResizeReplacesTheBackBufferAndKeepsTheFirstBitmap) {
 TEST_F(PaintedWindow, TeardownFreesEveryObjectThePaintMade) {
     record().statusBarArea = gdip::Rect{2, 270, 396, 28};
     paint();
-    SkinWindowRecord& r = record();
+    const SkinWindowRecord& r = record();
     const HDC dcs[] = {r.backBufferDC, r.captionCacheDC, r.statusBarCacheDC};
     const HGDIOBJ bitmaps[] = {GetPropA(window, prop::backBufferBitmap), r.captionCacheBitmap, r.statusBarCacheBitmap};
     for (HDC dc : dcs) ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
     for (HGDIOBJ bitmap : bitmaps) ASSERT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
-    releasePaintSurfaces(r);
+    tearDownWindow(engine, window, index);
     for (HDC dc : dcs) EXPECT_EQ(GetObjectType(dc), 0u);
     for (HGDIOBJ bitmap : bitmaps) EXPECT_EQ(GetObjectType(bitmap), 0u);
-    EXPECT_EQ(r.backBufferDC, nullptr);
     EXPECT_EQ(GetPropA(window, prop::backBufferBitmap), nullptr);
-    releasePaintSurfaces(r);  // a second release finds nothing to free
+    EXPECT_EQ(engine.registry().size(), 0);
 }
 
 TEST(Pictures, FadeRectanglesOf100By50) {

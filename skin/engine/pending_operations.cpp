@@ -1,7 +1,6 @@
 // Operations of the engine whose own units are not written yet. Each does nothing and
 // answers 0; a unit that implements an operation takes its definition out of here.
 #include "skin/engine/skin_engine.h"
-#include "skin/engine/window_properties.h"
 
 namespace skin {
 
@@ -14,24 +13,6 @@ Result notBuiltYet() {
 
 }  // namespace
 
-// Until the window procedure exists every message goes on to the replaced procedure.
-LRESULT SkinEngine::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, prop::previousProc));
-    if (previous) return CallWindowProcA(previous, window, message, wParam, lParam);
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void SkinEngine::pressCaptionButton(int, int) { notBuiltYet(); }
-void SkinEngine::skinWindow(HWND, const SkinWindowArgs&) { notBuiltYet(); }
-bool SkinEngine::addCaptionButton(HWND, const gdip::Bytes&, const std::string&, std::function<void()>) {
-    return notBuiltYet<bool>();
-}
-bool SkinEngine::setCaptionFont(HWND, const CaptionFontArgs&) { return notBuiltYet<bool>(); }
-bool SkinEngine::setWindowPicture(HWND, const gdip::Bytes&, std::optional<int>) { return notBuiltYet<bool>(); }
-void SkinEngine::setBackground(const BackgroundArgs&) { notBuiltYet(); }
-void SkinEngine::setControlSkinning(int, std::optional<int>, std::optional<bool>) { notBuiltYet(); }
-void SkinEngine::beginMoveOrResize(int, LPARAM, const RECT&) { notBuiltYet(); }
-void SkinEngine::updateResizeCursor(int, LPARAM, const RECT&) { notBuiltYet(); }
 void SkinEngine::setHelpHandler(HWND, std::function<void()>) { notBuiltYet(); }
 void SkinEngine::setMenuHandler(HWND, std::function<void()>) { notBuiltYet(); }
 void SkinEngine::setStatusBar(int, int, std::optional<std::vector<StatusPanel>>) { notBuiltYet(); }

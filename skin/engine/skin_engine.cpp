@@ -29,11 +29,6 @@ bool SkinEngine::loadApplicationIcon(HINSTANCE module) {
     return applicationIcon_ != nullptr;
 }
 
-LRESULT CALLBACK SkinEngine::windowProcStub(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!current_) return DefWindowProcA(window, message, wParam, lParam);
-    return current_->windowProc(window, message, wParam, lParam);
-}
-
 std::unique_ptr<SkinEngine> SkinEngine::clone() const {
     auto copy = std::make_unique<SkinEngine>();
     copy->settings = settings;

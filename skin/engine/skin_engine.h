@@ -166,6 +166,9 @@ public:
 private:
     static SkinEngine* current_;
 
+    // A new shared look reaches every window on the screen at once.
+    void repaintVisibleWindows();
+
     std::function<void(int, int)> buttonAction_;
     ULONG_PTR gdiplusToken_ = 0;
     HICON applicationIcon_ = nullptr;

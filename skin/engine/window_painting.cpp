@@ -83,23 +83,6 @@ void repaintChildControls(const SkinWindowRecord& record) {
     invalidateOwn(record.upDowns, window);
 }
 
-void releasePaintSurfaces(SkinWindowRecord& record) {
-    if (record.backBufferDC) {
-        SelectObject(record.backBufferDC, GetPropA(record.window, prop::backBufferInitialBitmap));
-        DeleteObject(GetPropA(record.window, prop::backBufferBitmap));
-        DeleteDC(record.backBufferDC);
-        record.backBufferDC = nullptr;
-        RemovePropA(record.window, prop::backBufferInitialBitmap);
-        RemovePropA(record.window, prop::backBufferBitmap);
-    }
-    releaseMemorySurface(MemorySurface{record.captionCacheDC, record.captionCacheBitmap, record.captionCacheInitialBitmap});
-    releaseMemorySurface(
-        MemorySurface{record.statusBarCacheDC, record.statusBarCacheBitmap, record.statusBarCacheInitialBitmap});
-    record.captionCacheDC = record.statusBarCacheDC = nullptr;
-    record.captionCacheBitmap = record.captionCacheInitialBitmap = nullptr;
-    record.statusBarCacheBitmap = record.statusBarCacheInitialBitmap = nullptr;
-}
-
 void SkinEngine::paintWindow(int windowIndex, HDC, bool present) {
     SkinWindowRecord& record = registry().at(windowIndex);
     RECT client{};

@@ -1,7 +1,8 @@
 #pragma once
 // The back buffer of a skinned window and the two caches cut from it (the bare title bar
-// and the bare status-bar area), made by a full paint and released with the window; the
-// rounded outline; and the nudge that makes the window's own controls repaint.
+// and the bare status-bar area) are made by a full paint and released with the window
+// (window_teardown.cpp). Here too: the rounded outline, and the nudge that makes the
+// window's own controls repaint.
 #include <windows.h>
 
 namespace skin {
@@ -15,10 +16,5 @@ void roundWindow(HWND window);
 // Invalidates the skinned controls that sit directly on the window (and the visible
 // children of its list-like controls); controls inside containers are left alone.
 void repaintChildControls(const SkinWindowRecord& record);
-
-// Frees the back buffer with its bitmaps and both caches, each object once, and clears
-// the record's handles and the window's back-buffer properties. For the window's
-// teardown; a record that was never painted is left as it is.
-void releasePaintSurfaces(SkinWindowRecord& record);
 
 }  // namespace skin

@@ -1,4 +1,4 @@
-#include "skin/engine/picture.h"
+#include "skin/engine/picture_preparation.h"
 
 #include <random>
 
@@ -56,7 +56,7 @@ COLORREF averageColor(const gdip::Bytes& picture) {
     return bitmap.load(picture) ? averageOf(bitmap) : 0;
 }
 
-COLORREF averageColorOfFile(const std::string& fileName) {
+COLORREF averageColor(const std::string& fileName) {
     gdip::Bitmap bitmap;
     return bitmap.load(fileName) ? averageOf(bitmap) : 0;
 }
@@ -77,7 +77,7 @@ gdip::Bytes preparePicture(const gdip::Bytes& picture, COLORREF base, bool right
     return source.load(picture) ? prepared(source, base, rightEdge) : gdip::Bytes{};
 }
 
-gdip::Bytes preparePictureFile(const std::string& fileName, COLORREF base, bool rightEdge) {
+gdip::Bytes preparePicture(const std::string& fileName, COLORREF base, bool rightEdge) {
     gdip::Image source;
     return source.load(fileName) ? prepared(source, base, rightEdge) : gdip::Bytes{};
 }
