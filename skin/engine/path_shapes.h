@@ -20,6 +20,11 @@ void addRoundedRect(gdip::GraphicsPath& path, float x, float y, float width, flo
 // and down the right side; a fill closes it along the bottom.
 void addTopRoundedPath(gdip::GraphicsPath& path, float x, float y, float width, float height, float corner);
 
+// An open outline up the left side, along the top and round the top-right corner only
+// (an arc `corner` across), then down the right side: the close button's face, which
+// sits in the window's rounded top-right corner.
+void addTopRightRoundedPath(gdip::GraphicsPath& path, float x, float y, float width, float height, float corner);
+
 // Strokes the path `count` times with pens 1 to `count` pixels wide, so the overlapping
 // strokes are most opaque along the path.
 void drawGlowOutline(gdip::Graphics& graphics, const gdip::GraphicsPath& path, int count, COLORREF color, int alpha);

@@ -1,7 +1,6 @@
 // Operations of the engine whose own units are not written yet. Each does nothing and
 // answers 0; a unit that implements an operation takes its definition out of here.
 #include "skin/engine/skin_engine.h"
-#include "skin/engine/picture_preparation.h"
 
 namespace skin {
 
@@ -14,23 +13,8 @@ Result notBuiltYet() {
 
 }  // namespace
 
-COLORREF averageColor(const gdip::Bytes&) { return notBuiltYet<COLORREF>(); }
-COLORREF averageColor(const std::string&) { return notBuiltYet<COLORREF>(); }
-gdip::Bytes preparePicture(const gdip::Bytes&, COLORREF, bool) { return notBuiltYet<gdip::Bytes>(); }
-gdip::Bytes preparePicture(const std::string&, COLORREF, bool) { return notBuiltYet<gdip::Bytes>(); }
-
-void SkinEngine::paintWindow(int, HDC, bool) { notBuiltYet(); }
-void SkinEngine::presentWindow(int, HDC) { notBuiltYet(); }
-void SkinEngine::drawBackground(gdip::Graphics&, int) { notBuiltYet(); }
-void SkinEngine::drawFrame(int, gdip::Graphics&) { notBuiltYet(); }
-void SkinEngine::drawCaptionButtonSeparator(int, int, gdip::Graphics&) { notBuiltYet(); }
-void SkinEngine::restoreCaptionArea(int, const RECT&) { notBuiltYet(); }
-void SkinEngine::restoreStatusBarArea(int, const RECT&) { notBuiltYet(); }
-void SkinEngine::drawCaptionButton(int, int, gdip::Graphics*, bool, std::optional<int>) { notBuiltYet(); }
-void SkinEngine::drawCaptionButtonHighlight(gdip::Graphics&, int, int, int) { notBuiltYet(); }
 void SkinEngine::setHelpHandler(HWND, std::function<void()>) { notBuiltYet(); }
 void SkinEngine::setMenuHandler(HWND, std::function<void()>) { notBuiltYet(); }
-void SkinEngine::drawCaptionText(int, gdip::Graphics*, bool, std::optional<std::string>) { notBuiltYet(); }
 void SkinEngine::setStatusBar(int, int, std::optional<std::vector<StatusPanel>>) { notBuiltYet(); }
 void SkinEngine::layoutStatusBar(int) { notBuiltYet(); }
 void SkinEngine::drawStatusPanel(int, gdip::Graphics*, bool, int) { notBuiltYet(); }
