@@ -313,3 +313,91 @@ TEST(Pictures, AverageColourAndPreparedPicture) {
     EXPECT_EQ(prepared.pixel(99, 10), 0xFFC80000u);
     EXPECT_TRUE(preparePicture(gdip::Bytes{1, 2, 3}, base).empty());
 }
+
+namespace {
+
+void pumpMessages() {
+    MSG msg;
+    for (int round = 0; round < 5; ++round) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(10);
+    }
+}
+
+RECT regionBox(HWND window) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
+    DeleteObject(region);
+    return box;
+}
+
+}  // namespace
+
+// A window that grows has no new visible area while the old region holds: the size
+// change itself must bring the full paint that gives it its new outline.
+TEST(SkinnedWindowPainting, AWindowThatGrowsIsRepaintedAtItsNewSize) {
+    SkinEngine engine;
+    engine.startGdiplus();
+    engine.settings.firstSizePending = false;
+    HWND window = CreateWindowExA(0, "STATIC", "岚舟", WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 40, 40, 300, 200,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    engine.skinWindow(window);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    pumpMessages();
+    EXPECT_EQ(regionBox(window).right, 300);
+    for (const SIZE size : {SIZE{500, 400}, SIZE{320, 240}}) {
+        SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        pumpMessages();
+        const RECT box = regionBox(window);
+        EXPECT_EQ(box.right, size.cx);
+        EXPECT_EQ(box.bottom, size.cy);
+        BITMAP info{};
+        GetObjectA(GetPropA(window, prop::backBufferBitmap), sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, size.cx);
+    }
+    DestroyWindow(window);
+}
+
+TEST(SkinnedWindowPainting, TheMaximiseButtonRepaintsAtTheNewSize) {
+    SkinEngine engine;
+    engine.startGdiplus();
+    engine.settings.firstSizePending = false;
+    HWND window = CreateWindowExA(0, "STATIC", "岚舟", WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 40, 40, 300, 200,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    engine.skinWindow(window);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    pumpMessages();
+    const int index = engine.registry().lookup(window);
+    engine.pressCaptionButton(index, engine.findMaximizeButton(index));
+    pumpMessages();
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_GT(client.right, 300);
+    const RECT box = regionBox(window);
+    EXPECT_EQ(box.right, client.right);
+    EXPECT_EQ(box.bottom, client.bottom);
+    DestroyWindow(window);
+}
+
+// The program's windows are made at their final size, so the first size message of the
+// process can come from a maximise long after they are shown.
+TEST(SkinnedWindowPainting, AFirstSizeMessageThatChangesTheSizeStillRepaints) {
+    SkinEngine engine;
+    engine.startGdiplus();
+    HWND window = CreateWindowExA(0, "STATIC", "岚舟", WS_POPUP | WS_MAXIMIZEBOX, 40, 40, 300, 200, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    engine.skinWindow(window);
+    const int index = engine.registry().lookup(window);
+    engine.paintWindow(index, nullptr, false);
+    ASSERT_TRUE(engine.settings.firstSizePending);
+    SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
+    EXPECT_FALSE(engine.registry().at(index).needsFullPaint) << "the same size: nothing to rebuild";
+    engine.settings.firstSizePending = true;
+    SetWindowPos(window, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(engine.registry().at(index).needsFullPaint);
+    EXPECT_FALSE(engine.settings.firstSizePending);
+    DestroyWindow(window);
+}

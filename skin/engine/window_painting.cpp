@@ -83,6 +83,13 @@ void repaintChildControls(const SkinWindowRecord& record) {
     invalidateOwn(record.upDowns, window);
 }
 
+bool backBufferFits(const SkinWindowRecord& record, int width, int height) {
+    if (!record.backBufferDC) return true;
+    BITMAP image{};
+    if (!GetObjectA(GetPropA(record.window, prop::backBufferBitmap), sizeof image, &image)) return false;
+    return image.bmWidth == width && image.bmHeight == height;
+}
+
 void SkinEngine::paintWindow(int windowIndex, HDC, bool present) {
     SkinWindowRecord& record = registry().at(windowIndex);
     RECT client{};
@@ -120,7 +127,10 @@ void SkinEngine::paintWindow(int windowIndex, HDC, bool present) {
 
 void SkinEngine::presentWindow(int windowIndex, HDC dc) {
     const SkinWindowRecord& record = registry().at(windowIndex);
-    if (!record.backBufferDC) return;
+    if (!record.backBufferDC) {  // nothing drawn yet to copy
+        paintWindow(windowIndex, dc, true);
+        return;
+    }
     RECT frame{};
     GetWindowRect(record.window, &frame);
     clippedWindowDC(record.window, dc);

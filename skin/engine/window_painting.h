@@ -17,4 +17,9 @@ void roundWindow(HWND window);
 // children of its list-like controls); controls inside containers are left alone.
 void repaintChildControls(const SkinWindowRecord& record);
 
+// False when the back buffer holds an image of another size than width x height: the
+// window has been sized since its last full paint. True before the first full paint,
+// which comes anyway.
+bool backBufferFits(const SkinWindowRecord& record, int width, int height);
+
 }  // namespace skin

@@ -9,6 +9,7 @@
 #include "skin/engine/owner_draw.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_messages.h"
+#include "skin/engine/window_painting.h"
 #include "skin/engine/window_properties.h"
 #include "skin/engine/work_area.h"
 #include "skin/engine/working_set_trimmer.h"
@@ -84,9 +85,15 @@ MessageResult onSize(SkinEngine& engine, const WindowMessage& m) {
     SkinWindowRecord& record = engine.registry().at(m.index);
     record.hotCaptionButton = 0;
     // Only the very first size message of the process paints nothing anew: the window
-    // is not on the screen yet.
-    record.needsFullPaint = !engine.settings.firstSizePending;
+    // is not on the screen yet. But the program's windows are made at their size, so
+    // that first message can also be a real change (a maximise): a back buffer of the
+    // old size is never kept.
+    record.needsFullPaint = !engine.settings.firstSizePending ||
+                            !backBufferFits(record, LOWORD(m.lParam), HIWORD(m.lParam));
     engine.settings.firstSizePending = false;
+    // The region of the last full paint still has the old size: a window that grows
+    // gains no visible area that the system would invalidate, so nothing would paint it.
+    if (record.needsFullPaint) InvalidateRect(m.window, nullptr, FALSE);
     engine.relayoutAnchoredChildren(m.index);
     return std::nullopt;
 }
