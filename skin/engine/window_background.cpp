@@ -12,7 +12,6 @@ namespace skin {
 
 namespace {
 
-constexpr gdip::Argb magenta = 0xFFFF00FF;
 constexpr int flipLeftToRight = 4;  // RotateNoneFlipX
 
 // The picture laid side by side across `width`, every second copy mirrored, in a new
@@ -62,15 +61,18 @@ void SkinEngine::drawBackground(gdip::Graphics& graphics, int windowIndex) {
     const SkinWindowRecord& record = registry().at(windowIndex);
     RECT client{};
     GetClientRect(record.window, &client);
-    graphics.clear(magenta);
+    const bool ownPicture = !record.picture.empty();
+    const gdip::Argb base = toArgb(ownPicture ? record.pictureColor : settings.backColor);
+    // Cleared to the base colour, not to a key colour: the window's region keeps a few
+    // corner pixels that the rounded clip below leaves out, and they would show.
+    graphics.clear(base);
     gdip::GraphicsPath outline;
     outline.create();
     addRoundedRect(outline, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom), 4);
     graphics.setClip(outline);
 
-    const bool ownPicture = !record.picture.empty();
-    gdip::SolidBrush base;
-    if (base.create(toArgb(ownPicture ? record.pictureColor : settings.backColor))) graphics.fillPath(base, outline);
+    gdip::SolidBrush fill;
+    if (fill.create(base)) graphics.fillPath(fill, outline);
 
     const gdip::Bytes& bytes = ownPicture ? record.picture : settings.sharedPicture;
     gdip::Image picture;
