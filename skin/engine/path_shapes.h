@@ -25,6 +25,10 @@ void addTopRoundedPath(gdip::GraphicsPath& path, float x, float y, float width, 
 // sits in the window's rounded top-right corner.
 void addTopRightRoundedPath(gdip::GraphicsPath& path, float x, float y, float width, float height, float corner);
 
+// Clips the graphics to the window's rounded outline (corners 4 across) over its
+// width x height client area; the path is returned for filling.
+void clipToWindowOutline(gdip::Graphics& graphics, gdip::GraphicsPath& outline, int width, int height);
+
 // Strokes the path `count` times with pens 1 to `count` pixels wide, so the overlapping
 // strokes are most opaque along the path.
 void drawGlowOutline(gdip::Graphics& graphics, const gdip::GraphicsPath& path, int count, COLORREF color, int alpha);

@@ -67,9 +67,7 @@ void SkinEngine::drawBackground(gdip::Graphics& graphics, int windowIndex) {
     // corner pixels that the rounded clip below leaves out, and they would show.
     graphics.clear(base);
     gdip::GraphicsPath outline;
-    outline.create();
-    addRoundedRect(outline, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom), 4);
-    graphics.setClip(outline);
+    clipToWindowOutline(graphics, outline, client.right, client.bottom);
 
     gdip::SolidBrush fill;
     if (fill.create(base)) graphics.fillPath(fill, outline);

@@ -1,7 +1,11 @@
 #include "skin/engine/window_painting.h"
 
+#include <utility>
+
 #include "gdiplus/graphics.h"
+#include "gdiplus/graphics_path.h"
 #include "skin/engine/memory_surface.h"
+#include "skin/engine/path_shapes.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_properties.h"
 #include "skin/engine/window_queries.h"
@@ -48,6 +52,48 @@ void recacheStatusBar(SkinWindowRecord& r) {
             area.width, area.height);
 }
 
+// Whether the window's region spans exactly width x height: the only regions the engine
+// sets are the rounded outlines of the client area.
+bool hasOutline(HWND window, int width, int height) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    const bool has = GetWindowRgn(window, region) != ERROR && GetRgnBox(region, &box) != ERROR;
+    DeleteObject(region);
+    return has && box.left == 0 && box.top == 0 && box.right == width && box.bottom == height;
+}
+
+// What the base layer is drawn from now.
+BaseLayer baseLayerKey(const SkinWindowRecord& record, const EngineSettings& settings, int width, int height) {
+    const bool own = !record.picture.empty();
+    BaseLayer key;
+    key.width = width;
+    key.height = height;
+    key.picture = own ? record.picture : settings.sharedPicture;
+    key.pictureMode = own ? record.pictureMode : settings.pictureMode;
+    key.baseColor = own ? record.pictureColor : settings.backColor;
+    key.frame = record.showTitleBar;
+    key.gloss = record.captionGloss;
+    key.captionHeight = record.captionHeight;
+    return key;
+}
+
+bool sameSource(const BaseLayer& a, const BaseLayer& b) {
+    return a.width == b.width && a.height == b.height && a.picture == b.picture && a.pictureMode == b.pictureMode &&
+           a.baseColor == b.baseColor && a.frame == b.frame && a.gloss == b.gloss && a.captionHeight == b.captionHeight;
+}
+
+// Keeps a copy of the back buffer as the base layer drawn from `key`.
+void storeBaseLayer(SkinWindowRecord& record, BaseLayer key) {
+    BaseLayer& layer = record.baseLayer;
+    releaseMemorySurface(MemorySurface{layer.dc, layer.bitmap, layer.initialBitmap});
+    const MemorySurface surface = createMemorySurface(key.width, key.height);
+    key.dc = surface.dc;
+    key.bitmap = surface.bitmap;
+    key.initialBitmap = surface.initialBitmap;
+    layer = std::move(key);
+    if (layer.dc) BitBlt(layer.dc, 0, 0, layer.width, layer.height, record.backBufferDC, 0, 0, SRCCOPY);
+}
+
 template <typename Entries>
 void invalidateOwn(const Entries& entries, HWND window) {
     for (const auto& entry : entries)
@@ -57,10 +103,14 @@ void invalidateOwn(const Entries& entries, HWND window) {
 }  // namespace
 
 void roundWindow(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    // Setting a region costs round trips to the display; the outline of an unchanged
+    // size is the one the window has.
+    if (hasOutline(window, client.right, client.bottom)) return;
     SetWindowRgn(window, nullptr, TRUE);
     // Not activated: every full paint comes here, also of windows in the background.
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT client{};
     GetClientRect(window, &client);
     HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);
     if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
@@ -102,11 +152,17 @@ void SkinEngine::paintWindow(int windowIndex, HDC, bool present) {
     {
         gdip::Graphics graphics;
         if (!graphics.create(record.backBufferDC)) return;
-        drawBackground(graphics, windowIndex);
-        if (record.showTitleBar) {
-            drawFrame(windowIndex, graphics);
-            recacheCaption(record, width);
+        BaseLayer key = baseLayerKey(record, settings, width, height);
+        if (record.baseLayer.dc && sameSource(record.baseLayer, key)) {
+            BitBlt(record.backBufferDC, 0, 0, width, height, record.baseLayer.dc, 0, 0, SRCCOPY);
+            gdip::GraphicsPath outline;
+            clipToWindowOutline(graphics, outline, width, height);  // as drawBackground leaves it
+        } else {
+            drawBackground(graphics, windowIndex);
+            if (record.showTitleBar) drawFrame(windowIndex, graphics);
+            storeBaseLayer(record, std::move(key));
         }
+        if (record.showTitleBar) recacheCaption(record, width);
         recacheStatusBar(record);
         if (record.showTitleBar) {
             if (record.showCaptionText) drawCaptionText(windowIndex, &graphics, true);

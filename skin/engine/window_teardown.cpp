@@ -18,6 +18,7 @@ void releaseSurfaces(const SkinWindowRecord& record) {
                           bitmapProperty(record.window, prop::backBufferInitialBitmap)});
     releaseMemorySurface({record.captionCacheDC, record.captionCacheBitmap, record.captionCacheInitialBitmap});
     releaseMemorySurface({record.statusBarCacheDC, record.statusBarCacheBitmap, record.statusBarCacheInitialBitmap});
+    releaseMemorySurface({record.baseLayer.dc, record.baseLayer.bitmap, record.baseLayer.initialBitmap});
 }
 
 void removeWindowProperties(HWND window) {
