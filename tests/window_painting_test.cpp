@@ -130,6 +130,34 @@ TEST_F(PaintedWindow, TheSharedPictureServesWithoutAnOwnOne) {
     EXPECT_EQ(at(300, 150), RGB(0, 255, 255));
 }
 
+// Full paints reuse the image of background and frame only while nothing it was drawn
+// from has changed.
+TEST_F(PaintedWindow, ANewPictureColourOrSizeIsDrawnAnew) {
+    engine.settings.pictureMode = 3;
+    engine.settings.sharedPicture = halvesPicture(10, 10, RGB(255, 255, 0), RGB(255, 255, 0));
+    paint();
+    EXPECT_EQ(at(100, 150), RGB(255, 255, 0));
+    paint();
+    EXPECT_EQ(at(100, 150), RGB(255, 255, 0)) << "from the kept layer";
+    engine.settings.sharedPicture = halvesPicture(10, 10, RGB(0, 255, 255), RGB(0, 255, 255));
+    paint();
+    EXPECT_EQ(at(100, 150), RGB(0, 255, 255));
+    engine.settings.sharedPicture.clear();
+    engine.settings.backColor = RGB(9, 99, 199);
+    paint();
+    EXPECT_EQ(at(100, 150), RGB(9, 99, 199));
+    record().captionGloss = true;
+    paint();
+    EXPECT_NE(at(150, 3), RGB(9, 99, 199));
+    record().showTitleBar = false;
+    record().captionGloss = false;
+    paint();
+    EXPECT_EQ(at(1, 150), RGB(9, 99, 199)) << "no frame";
+    SetWindowPos(window, nullptr, 0, 0, 420, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    paint();
+    EXPECT_EQ(at(410, 150), RGB(9, 99, 199));
+}
+
 TEST_F(PaintedWindow, CaptionGlossWhitensTheTitleBandOnly) {
     record().captionGloss = true;
     paint();
