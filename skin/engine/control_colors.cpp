@@ -50,6 +50,11 @@ LRESULT hollowBrush(HWND control, HDC dc) {
     return reinterpret_cast<LRESULT>(brush);
 }
 
+BOOL CALLBACK deleteChildColorBrush(HWND child, LPARAM) {
+    deleteColorBrush(child);
+    return TRUE;
+}
+
 bool redrawsOnNotification(const std::string& className, WORD code) {
     if (className == "Edit") return code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
     if (className == "ListBox") return code == LBN_SELCHANGE || code == LBN_SELCANCEL;
@@ -93,13 +98,7 @@ MessageResult onCtlColorButton(SkinEngine& engine, const WindowMessage& m) {
 // The children are still there when their window gets WM_DESTROY, and gone by its
 // WM_NCDESTROY: their brushes are freed now.
 MessageResult onDestroy(SkinEngine&, const WindowMessage& m) {
-    EnumChildWindows(
-        m.window,
-        [](HWND child, LPARAM) -> BOOL {
-            deleteColorBrush(child);
-            return TRUE;
-        },
-        0);
+    EnumChildWindows(m.window, deleteChildColorBrush, 0);
     return std::nullopt;
 }
 
