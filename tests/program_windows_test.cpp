@@ -111,6 +111,17 @@ int brightPixels(const Shot& shot, const gdip::RectF& bounds) {
     return count;
 }
 
+BOOL CALLBACK countWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int topWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 class ProgramWindows : public ::testing::Test {
 protected:
     FakeServices fake;
@@ -257,13 +268,6 @@ TEST_F(ProgramWindows, EveryTextReadsOnThePictureBehindIt) {
 // itself keeps: every DC, bitmap and brush it records for a window must be gone once
 // the window is, and the windows, records and snapshots must be back where they were.
 TEST_F(ProgramWindows, TwoHundredOpeningsAndClosingsLeaveNothingBehind) {
-    auto topWindows = [] {
-        int count = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(), [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<int*>(n), TRUE; },
-            reinterpret_cast<LPARAM>(&count));
-        return count;
-    };
     const int windowsBefore = topWindows();
     const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);

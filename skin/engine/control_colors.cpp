@@ -50,6 +50,11 @@ LRESULT hollowBrush(HWND control, HDC dc) {
     return reinterpret_cast<LRESULT>(brush);
 }
 
+BOOL CALLBACK deleteChildColorBrush(HWND child, LPARAM) {
+    deleteColorBrush(child);
+    return TRUE;
+}
+
 bool redrawsOnNotification(const std::string& className, WORD code) {
     if (className == "Edit") return code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
     if (className == "ListBox") return code == LBN_SELCHANGE || code == LBN_SELCANCEL;
