@@ -43,15 +43,35 @@ gdip::Bytes halvesPicture(int width, int height, COLORREF left, COLORREF right) 
     return bitmap.saveToBytes(gdip::pngFormat);
 }
 
-// An engine with one registered popup window of a 400 x 300 client area, its minimise,
-// maximise and close buttons laid out, not yet painted.
-class PaintedWindow : public ::testing::Test {
+// An engine with GDI+ and one popup window, destroyed after the test.
+class EngineWithWindow : public ::testing::Test {
+protected:
+    void makeWindow(const char* text, DWORD style, int width, int height) {
+        engine.startGdiplus();
+        window = CreateWindowExA(0, "STATIC", text, WS_POPUP | style, 40, 40, width, height, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    }
+    // A window whose procedure is the engine's is torn down by its own WM_NCDESTROY; one
+    // registered by hand is torn down here.
+    void TearDown() override {
+        const bool skinnedProcedure =
+            GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SkinEngine::windowProcStub);
+        if (!skinnedProcedure && engine.registry().lookup(window)) tearDownWindow(engine, window, index);
+        DestroyWindow(window);
+    }
+
+    SkinEngine engine;
+    HWND window = nullptr;
+    int index = 0;
+};
+
+// A registered window of a 400 x 300 client area, its minimise, maximise and close
+// buttons laid out, not yet painted.
+class PaintedWindow : public EngineWithWindow {
 protected:
     void SetUp() override {
-        engine.startGdiplus();
+        makeWindow("岚舟备忘录", WS_VISIBLE, 400, 300);
         engine.settings.backColor = RGB(0x20, 0x40, 0x60);
-        window = CreateWindowExA(0, "STATIC", "岚舟备忘录", WS_POPUP | WS_VISIBLE, 50, 50, 400, 300, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
         auto made = std::make_unique<SkinWindowRecord>();
         made->window = window;
         made->captionButtons = standardCaptionButtons({false, false, true, true});
@@ -59,17 +79,9 @@ protected:
         index = engine.registry().add(std::move(made));
         engine.layoutCaptionButtons(index);
     }
-    void TearDown() override {
-        if (engine.registry().size()) tearDownWindow(engine, window, index);
-        DestroyWindow(window);
-    }
     SkinWindowRecord& record() { return engine.registry().at(index); }
     COLORREF at(int x, int y) { return GetPixel(record().backBufferDC, x, y); }
     void paint() { engine.paintWindow(index, nullptr, false); }
-
-    SkinEngine engine;
-    HWND window = nullptr;
-    int index = 0;
 };
 
 }  // namespace
@@ -360,20 +372,29 @@ RECT regionBox(HWND window) {
     return box;
 }
 
+// A skinned popup of a 300 x 200 client area with minimise and maximise boxes, made
+// through skinWindow; shown unless the test wants to see its first size message.
+class SkinnedWindowPainting : public EngineWithWindow {
+protected:
+    void SetUp() override {
+        makeWindow("岚舟", WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 300, 200);
+        engine.skinWindow(window);
+        index = engine.registry().lookup(window);
+    }
+    void show() {
+        engine.settings.firstSizePending = false;
+        ShowWindow(window, SW_SHOW);
+        UpdateWindow(window);
+        pumpMessages();
+    }
+};
+
 }  // namespace
 
 // A window that grows has no new visible area while the old region holds: the size
 // change itself must bring the full paint that gives it its new outline.
-TEST(SkinnedWindowPainting, AWindowThatGrowsIsRepaintedAtItsNewSize) {
-    SkinEngine engine;
-    engine.startGdiplus();
-    engine.settings.firstSizePending = false;
-    HWND window = CreateWindowExA(0, "STATIC", "岚舟", WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 40, 40, 300, 200,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    engine.skinWindow(window);
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-    pumpMessages();
+TEST_F(SkinnedWindowPainting, AWindowThatGrowsIsRepaintedAtItsNewSize) {
+    show();
     EXPECT_EQ(regionBox(window).right, 300);
     for (const SIZE size : {SIZE{500, 400}, SIZE{320, 240}}) {
         SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
@@ -385,20 +406,10 @@ TEST(SkinnedWindowPainting, AWindowThatGrowsIsRepaintedAtItsNewSize) {
         GetObjectA(GetPropA(window, prop::backBufferBitmap), sizeof info, &info);
         EXPECT_EQ(info.bmWidth, size.cx);
     }
-    DestroyWindow(window);
 }
 
-TEST(SkinnedWindowPainting, TheMaximiseButtonRepaintsAtTheNewSize) {
-    SkinEngine engine;
-    engine.startGdiplus();
-    engine.settings.firstSizePending = false;
-    HWND window = CreateWindowExA(0, "STATIC", "岚舟", WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 40, 40, 300, 200,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    engine.skinWindow(window);
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-    pumpMessages();
-    const int index = engine.registry().lookup(window);
+TEST_F(SkinnedWindowPainting, TheMaximiseButtonRepaintsAtTheNewSize) {
+    show();
     engine.pressCaptionButton(index, engine.findMaximizeButton(index));
     pumpMessages();
     RECT client{};
@@ -407,18 +418,11 @@ TEST(SkinnedWindowPainting, TheMaximiseButtonRepaintsAtTheNewSize) {
     const RECT box = regionBox(window);
     EXPECT_EQ(box.right, client.right);
     EXPECT_EQ(box.bottom, client.bottom);
-    DestroyWindow(window);
 }
 
 // The program's windows are made at their final size, so the first size message of the
 // process can come from a maximise long after they are shown.
-TEST(SkinnedWindowPainting, AFirstSizeMessageThatChangesTheSizeStillRepaints) {
-    SkinEngine engine;
-    engine.startGdiplus();
-    HWND window = CreateWindowExA(0, "STATIC", "岚舟", WS_POPUP | WS_MAXIMIZEBOX, 40, 40, 300, 200, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
-    engine.skinWindow(window);
-    const int index = engine.registry().lookup(window);
+TEST_F(SkinnedWindowPainting, AFirstSizeMessageThatChangesTheSizeStillRepaints) {
     engine.paintWindow(index, nullptr, false);
     ASSERT_TRUE(engine.settings.firstSizePending);
     SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
@@ -427,5 +431,4 @@ TEST(SkinnedWindowPainting, AFirstSizeMessageThatChangesTheSizeStillRepaints) {
     SetWindowPos(window, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(engine.registry().at(index).needsFullPaint);
     EXPECT_FALSE(engine.settings.firstSizePending);
-    DestroyWindow(window);
 }

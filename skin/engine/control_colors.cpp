@@ -97,16 +97,6 @@ MessageResult onCtlColorButton(SkinEngine& engine, const WindowMessage& m) {
 
 // The children are still there when their window gets WM_DESTROY, and gone by its
 // WM_NCDESTROY: their brushes are freed now.
-namespace {
-
-// A named CALLBACK: on PE32 a lambda does not convert to the stdcall WNDENUMPROC.
-BOOL CALLBACK deleteChildColorBrush(HWND child, LPARAM) {
-    deleteColorBrush(child);
-    return TRUE;
-}
-
-}  // namespace
-
 MessageResult onDestroy(SkinEngine&, const WindowMessage& m) {
     EnumChildWindows(m.window, deleteChildColorBrush, 0);
     return std::nullopt;
