@@ -14,6 +14,7 @@
 #include "skin/engine/argb.h"
 #include "skin/engine/caption_buttons.h"
 #include "skin/engine/caption_text.h"
+#include "skin/engine/decoded_pictures.h"
 #include "skin/engine/picture_preparation.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_messages.h"
@@ -431,4 +432,22 @@ TEST_F(SkinnedWindowPainting, AFirstSizeMessageThatChangesTheSizeStillRepaints) 
     SetWindowPos(window, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(engine.registry().at(index).needsFullPaint);
     EXPECT_FALSE(engine.settings.firstSizePending);
+}
+
+TEST(DecodedPicturesTest, DecodesEachPictureOnceAndTellsPicturesApart) {
+    const gdip::Session session;
+    DecodedPictures decoded;
+    const gdip::Bytes red = halvesPicture(4, 2, RGB(255, 0, 0), RGB(255, 0, 0));
+    const gdip::Bytes blue = halvesPicture(4, 2, RGB(0, 0, 255), RGB(0, 0, 255));
+    const gdip::Image* first = decoded.find(red);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->width(), 4u);
+    EXPECT_EQ(decoded.find(gdip::Bytes(red)), first) << "the same bytes from another vector";
+    const gdip::Image* other = decoded.find(blue);
+    ASSERT_NE(other, nullptr);
+    EXPECT_NE(other, first);
+    EXPECT_EQ(decoded.find(gdip::Bytes{1, 2, 3}), nullptr);
+    EXPECT_EQ(decoded.size(), 2);
+    decoded.clear();
+    EXPECT_EQ(decoded.size(), 0);
 }

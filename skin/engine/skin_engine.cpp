@@ -14,6 +14,7 @@ SkinEngine::SkinEngine() {
 
 SkinEngine::~SkinEngine() {
     if (applicationIcon_) DestroyIcon(applicationIcon_);
+    decodedPictures_.clear();
     gdip::shutdown(gdiplusToken_);
     if (current_ == this) current_ = nullptr;
 }

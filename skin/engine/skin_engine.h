@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gdiplus/geometry.h"
+#include "skin/engine/decoded_pictures.h"
 #include "skin/engine/operation_args.h"
 #include "skin/engine/skin_window_record.h"
 #include "skin/engine/snapshot_list.h"
@@ -162,6 +163,7 @@ public:
     WindowRegistry& registry() { return registry_; }
     const WindowRegistry& registry() const { return registry_; }
     SnapshotList& snapshots() { return snapshots_; }
+    DecodedPictures& decodedPictures() { return decodedPictures_; }
 
 private:
     static SkinEngine* current_;
@@ -172,6 +174,7 @@ private:
     std::function<void(int, int)> buttonAction_;
     ULONG_PTR gdiplusToken_ = 0;
     HICON applicationIcon_ = nullptr;
+    DecodedPictures decodedPictures_;  // emptied before GDI+ shuts down
     // Declared in this order so that the registry goes before the snapshot list.
     SnapshotList snapshots_;
     WindowRegistry registry_;

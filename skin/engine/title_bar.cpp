@@ -144,8 +144,7 @@ void SkinEngine::drawCaptionButton(int windowIndex, int buttonIndex, gdip::Graph
     const POINT origin = captionButtonOrigin(record, buttonIndex);
     const float x = static_cast<float>(origin.x), y = static_cast<float>(origin.y);
     const float w = static_cast<float>(button.width), h = static_cast<float>(button.height);
-    gdip::Image picture;
-    picture.load(pictureOf(record, button));
+    const gdip::Image* picture = decodedPictures().find(pictureOf(record, button));
 
     if (pressed) {
         // Restored before GDI+ draws on the same DC, so the two never interleave.
@@ -163,7 +162,7 @@ void SkinEngine::drawCaptionButton(int windowIndex, int buttonIndex, gdip::Graph
                 fillVertically(own, face, x, y, y + h, argb(255, 255, 0, 0), argb(30, 255, 255, 255));
             else
                 fillVertically(own, face, x, y, y + h, argb(80, 0, 0, 0), argb(5, 255, 255, 255));
-            own.drawImage(picture, x, y, w - 1, h);
+            if (picture) own.drawImage(*picture, x, y, w - 1, h);
         }
         copyToScreen(record, origin.x, origin.y, button.width, button.height);
         return;
@@ -179,7 +178,7 @@ void SkinEngine::drawCaptionButton(int windowIndex, int buttonIndex, gdip::Graph
     gdip::LinearGradientBrush sheen;
     if (sheen.create({x, y}, {x, y + h}, argb(50, 255, 255, 255), argb(0, 0, 0, 0)))
         graphics->fillRectangle(sheen, x - 1, y, w + 1, h - 1);
-    graphics->drawImage(picture, x, y, w, h);
+    if (picture) graphics->drawImage(*picture, x, y, w, h);
     drawCaptionButtonSeparator(windowIndex, buttonIndex, *graphics);
     if (graphics != &own) return;
     own.deleteObject();  // GDI+ is done with the DC before GDI copies from it

@@ -29,9 +29,9 @@ bool mirroredStrip(gdip::Image& picture, int width, gdip::Bitmap& strip) {
     return true;
 }
 
-// Places the picture by its mode in a width x height client area. Natural sizes are
-// drawn at their pixel size, whatever resolution the file states.
-void placePicture(gdip::Graphics& graphics, gdip::Image& picture, int mode, int width, int height) {
+// Places the picture by its mode (0 to 3) in a width x height client area. Natural
+// sizes are drawn at their pixel size, whatever resolution the file states.
+void placePicture(gdip::Graphics& graphics, const gdip::Image& picture, int mode, int width, int height) {
     const float w = static_cast<float>(width), h = static_cast<float>(height);
     const float pw = static_cast<float>(picture.width()), ph = static_cast<float>(picture.height());
     switch (mode) {
@@ -44,15 +44,23 @@ void placePicture(gdip::Graphics& graphics, gdip::Image& picture, int mode, int 
         case 3:
             graphics.drawImage(picture, 0, 0, w, h);
             break;
-        case 4: {
-            gdip::Bitmap strip;
-            if (mirroredStrip(picture, width, strip)) graphics.drawImage(strip, 0, 0, w, ph);
-            break;
-        }
         default:  // 0
             graphics.drawImage(picture, 0, 0, pw, ph);
             break;
     }
+}
+
+void drawPicture(gdip::Graphics& graphics, DecodedPictures& decoded, const gdip::Bytes& bytes, int mode, int width,
+                 int height) {
+    if (mode != 4) {
+        if (const gdip::Image* picture = decoded.find(bytes)) placePicture(graphics, *picture, mode, width, height);
+        return;
+    }
+    // Mirroring flips the picture itself, so it gets a copy of its own.
+    gdip::Image picture;
+    gdip::Bitmap strip;
+    if (picture.load(bytes) && mirroredStrip(picture, width, strip))
+        graphics.drawImage(strip, 0, 0, static_cast<float>(width), static_cast<float>(strip.height()));
 }
 
 }  // namespace
@@ -73,10 +81,8 @@ void SkinEngine::drawBackground(gdip::Graphics& graphics, int windowIndex) {
     if (fill.create(base)) graphics.fillPath(fill, outline);
 
     const gdip::Bytes& bytes = ownPicture ? record.picture : settings.sharedPicture;
-    gdip::Image picture;
-    if (!bytes.empty() && picture.load(bytes))
-        placePicture(graphics, picture, ownPicture ? record.pictureMode : settings.pictureMode, client.right,
-                     client.bottom);
+    const int mode = ownPicture ? record.pictureMode : settings.pictureMode;
+    if (!bytes.empty()) drawPicture(graphics, decodedPictures(), bytes, mode, client.right, client.bottom);
 
     if (record.captionGloss) {
         gdip::LinearGradientBrush gloss;
