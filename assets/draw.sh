@@ -9,8 +9,11 @@ cd "$(dirname "$0")"
 png=(-units PixelsPerInch -density 96 -define png:include-chunk=none,pHYs -define png:color-type=6
      -define png:bit-depth=8)
 
-# --- Background: misty ridges at dusk with a small boat, 917 x 513, JPEG of about 8 KB.
-# Calm and dark enough for white text anywhere on it.
+# --- Background: a misty lake at dawn under a dusk-blue band, 917 x 513, JPEG of about
+# 8 KB. Every window shows it stretched, so its rows map to the title bar by the window's
+# height: the band is dark down to row 43 (the caption of the lowest window, 281 pixels,
+# ends at its row 24) for the white caption text, and everything below row 46 is pale
+# enough for black text: labels, check boxes and what a user types stand right on it.
 background() {
   local W=917 H=513 args
   ridge() {  # base amplitude1 frequency1 amplitude2 frequency2 phase: a wavy ridge, closed below
@@ -25,13 +28,16 @@ background() {
     args+=(\( -size ${W}x${H} xc:none -fill "$colour" -draw "$(ridge "$@")" -virtual-pixel edge -blur 0x$blur \)
            -composite)
   }
-  args=(-size ${W}x${H} gradient:'#1a2c3c'-'#4f6f7d')
-  layer '#55727f' 12 250 38 0.006 14 0.021 0.7
-  layer '#3b5866' 6 318 30 0.009 10 0.027 2.1
-  layer '#243d4b' 3 398 22 0.012 8 0.033 4.0
-  args+=(-fill '#1b2f3b' -draw "polygon 690,452 760,452 750,461 700,461"
+  args=(-size ${W}x${H} gradient:'#eef3f5'-'#d3e0e6')
+  layer '#c7d6dc' 10 250 38 0.006 14 0.021 0.7
+  layer '#b6c9d1' 5 330 30 0.009 10 0.027 2.1
+  layer '#a8bec8' 3 410 22 0.012 8 0.033 4.0
+  args+=(-fill '#6f8a98' -draw "polygon 690,452 760,452 750,461 700,461"
          -draw "polygon 724,449 724,412 746,448" -draw "rectangle 721,406 722,452")
-  convert "${args[@]}" -blur 0x1 -strip -sampling-factor 2x2 -quality 82 background.jpg
+  # The band, with a soft lower edge of three rows.
+  args+=(\( -size ${W}x44 gradient:'#16293a'-'#22405a' \) -geometry +0+0 -composite
+         -fill '#5d7487' -draw "rectangle 0,44 $W,44" -fill '#9fb2bf' -draw "rectangle 0,45 $W,45")
+  convert "${args[@]}" -strip -sampling-factor 2x2 -quality 82 background.jpg
 }
 
 # --- Caption buttons, 18 pixels high: a white glyph over a dark soft shadow on a band of

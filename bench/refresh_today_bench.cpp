@@ -8,31 +8,14 @@
 #include <vector>
 
 #include "app/memo_store.h"
+#include "bench/bench_timing.h"
 #include "runtime/datetime.h"
 #include "runtime/files.h"
 #include "runtime/record_file.h"
 
 namespace {
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double MedianMs(int runs, F work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        work();
-        QueryPerformanceCounter(&end);
-        times.push_back(Milliseconds(start, end));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::MedianMs;
 
 void RemoveStore() {
     CloseAllStores();

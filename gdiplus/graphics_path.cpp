@@ -35,7 +35,7 @@ bool GraphicsPath::addEllipse(float x, float y, float width, float height) {
     return flat::ok(flat::GdipAddPathEllipse(), native_, x, y, width, height);
 }
 
-bool GraphicsPath::addRoundedRect(float x, float y, float width, float height, int percent) {
+bool GraphicsPath::addRoundedRectPercent(float x, float y, float width, float height, int percent) {
     percent = std::clamp(percent, 1, 100);
     const float cw = static_cast<float>(static_cast<int>(width * percent / 100));
     const float ch = static_cast<float>(static_cast<int>(height * percent / 100));

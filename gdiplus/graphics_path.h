@@ -22,8 +22,9 @@ public:
     bool addRectangle(float x, float y, float width, float height);
     bool addEllipse(float x, float y, float width, float height);
     // A closed rectangle whose corners are arcs `percent` % of the width and of the
-    // height across (percent clamped to 1..100; 100 makes the whole outline one ellipse).
-    bool addRoundedRect(float x, float y, float width, float height, int percent);
+    // height across (percent clamped to 1..100; 100 makes the whole outline one
+    // ellipse). The skin's addRoundedRect sizes its corners in pixels instead.
+    bool addRoundedRectPercent(float x, float y, float width, float height, int percent);
 
     int pointCount() const;
     std::vector<PointF> points() const;

@@ -22,7 +22,7 @@ class GdiplusDrawing : public ::testing::Test {};
 std::vector<PointF> roundedRectPoints(float x, float y, float w, float h, int percent) {
     GraphicsPath path;
     EXPECT_TRUE(path.create());
-    EXPECT_TRUE(path.addRoundedRect(x, y, w, h, percent));
+    EXPECT_TRUE(path.addRoundedRectPercent(x, y, w, h, percent));
     return path.points();
 }
 
@@ -95,7 +95,7 @@ TEST_F(GdiplusDrawing, FullRoundedRectIsAnEllipse) {
     Canvas canvas(40, 20);
     GraphicsPath path;
     path.create();
-    ASSERT_TRUE(path.addRoundedRect(0, 0, 40, 20, 150));
+    ASSERT_TRUE(path.addRoundedRectPercent(0, 0, 40, 20, 150));
     SolidBrush black;
     black.create(0xFF000000);
     ASSERT_TRUE(canvas.graphics.fillPath(black, path));

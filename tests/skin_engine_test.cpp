@@ -49,6 +49,22 @@ TEST(SkinEngine, WindowProcedurePassesMessagesToTheReplacedOne) {
     GetWindowTextA(edit, text, sizeof text);
     EXPECT_STREQ(text, "岚舟");
     DestroyWindow(edit);
+
+    // A window the engine registered is changed on the way by the same procedure: its
+    // size message asks for a full paint, and the text still reaches the window.
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    engine.skinWindow(window);
+    engine.settings.firstSizePending = false;
+    SkinWindowRecord& record = *engine.registry().find(window);
+    record.needsFullPaint = false;
+    SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(100, 20));
+    EXPECT_TRUE(record.needsFullPaint);
+    SetWindowTextA(window, "备忘");
+    GetWindowTextA(window, text, sizeof text);
+    EXPECT_STREQ(text, "备忘");
+    DestroyWindow(window);
+    EXPECT_EQ(engine.registry().size(), 0);
 }
 
 TEST(SkinEngine, OwnsTheGdiplusTokenItStarted) {

@@ -358,10 +358,10 @@ TEST(OwnerDraw, OnlyButtonItemsOfTheirOwnEntryArePainted) {
         dis.hwndItem = hwnd;
         return dis;
     };
-    EXPECT_EQ(ownerDrawnButton(record, item(ODT_BUTTON, buttons[0])), &record.buttons[0]);
-    EXPECT_EQ(ownerDrawnButton(record, item(ODT_BUTTON, buttons[1])), &record.buttons[1]);
-    EXPECT_EQ(ownerDrawnButton(record, item(ODT_LISTBOX, buttons[0])), nullptr);
-    EXPECT_EQ(ownerDrawnButton(record, item(ODT_BUTTON, unlisted)), nullptr);
-    EXPECT_EQ(ownerDrawnButton(record, item(ODT_BUTTON, beyond)), nullptr);
-    EXPECT_EQ(ownerDrawnButton(record, item(ODT_BUTTON, stranger)), nullptr);
+    EXPECT_EQ(findOwnerDrawnEntry(record, item(ODT_BUTTON, buttons[0])), &record.buttons[0]);
+    EXPECT_EQ(findOwnerDrawnEntry(record, item(ODT_BUTTON, buttons[1])), &record.buttons[1]);
+    EXPECT_EQ(findOwnerDrawnEntry(record, item(ODT_LISTBOX, buttons[0])), nullptr);
+    EXPECT_EQ(findOwnerDrawnEntry(record, item(ODT_BUTTON, unlisted)), nullptr);
+    EXPECT_EQ(findOwnerDrawnEntry(record, item(ODT_BUTTON, beyond)), nullptr);
+    EXPECT_EQ(findOwnerDrawnEntry(record, item(ODT_BUTTON, stranger)), nullptr);
 }

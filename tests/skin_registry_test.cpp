@@ -174,6 +174,21 @@ TEST(SkinEngineOperations, AWindowThatIsNotSkinnedGetsNothingDone) {
     for (HWND w : {window, button})
         for (const char* name : {prop::index, prop::ownerIndex, prop::previousProc})
             EXPECT_EQ(GetPropA(w, name), nullptr) << name;
+
+    // The same calls do change a window that skinWindow registered, so the pair fails
+    // when either half breaks.
+    HWND real = makeWindow();
+    engine.skinWindow(real);
+    const int before = static_cast<int>(engine.registry().find(real)->captionButtons.size());
+    EXPECT_TRUE(engine.addCaptionButton(real, picture, "按钮", handler));
+    EXPECT_TRUE(engine.setCaptionFont(real, {.fontSize = 20}));
+    EXPECT_TRUE(engine.setWindowPicture(real, picture, 3));
+    const SkinWindowRecord& changed = *engine.registry().find(real);
+    EXPECT_EQ(static_cast<int>(changed.captionButtons.size()), before + 1);
+    EXPECT_EQ(changed.captionFontSize, 20);
+    EXPECT_EQ(changed.picture, picture);
+    EXPECT_NE(GetPropA(real, prop::previousProc), nullptr);
+    DestroyWindow(real);
     DestroyWindow(window);
     DestroyWindow(skinned);
 }

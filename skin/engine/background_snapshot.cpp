@@ -1,26 +1,15 @@
 #include "skin/engine/background_snapshot.h"
 
-#include "gdiplus/bitmap.h"
 #include "gdiplus/brush.h"
 #include "gdiplus/graphics.h"
 #include "skin/engine/argb.h"
+#include "skin/engine/memory_surface.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_queries.h"
 
 namespace skin {
 
 namespace {
-
-// A w x h 32-bit bitmap with alpha, every pixel 0, in a new memory DC.
-Snapshot makeSnapshot(int width, int height) {
-    gdip::Bitmap picture;
-    if (!picture.create(width, height)) return {};
-    HBITMAP bitmap = picture.createHBITMAP(0);
-    if (!bitmap) return {};
-    HDC dc = CreateCompatibleDC(nullptr);
-    const auto initial = static_cast<HBITMAP>(SelectObject(dc, bitmap));
-    return Snapshot{dc, bitmap, initial};
-}
 
 POINT offsetInWindow(HWND control, HWND window) {
     RECT controlArea{}, windowArea{};
@@ -36,7 +25,7 @@ HDC snapshotBackground(SkinEngine& engine, HWND control, const RECT& area) {
     // the list until the end of the program.
     const int index = findSkinnedWindow(engine.registry(), control);
     if (!index) return nullptr;
-    const Snapshot snapshot = makeSnapshot(area.right - area.left, area.bottom - area.top);
+    const Snapshot snapshot = createMemorySurface(area.right - area.left, area.bottom - area.top);
     if (!snapshot.dc) return nullptr;
     engine.snapshots().enter(snapshot);
     const SkinWindowRecord& record = engine.registry().at(index);

@@ -6,7 +6,7 @@
 
 namespace skin {
 
-const ButtonRecord* ownerDrawnButton(const SkinWindowRecord& record, const DRAWITEMSTRUCT& item) {
+const ButtonRecord* findOwnerDrawnEntry(const SkinWindowRecord& record, const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_BUTTON) return nullptr;
     const int index = intProperty(item.hwndItem, prop::index);
     if (index < 1 || index > static_cast<int>(record.buttons.size())) return nullptr;
@@ -15,7 +15,7 @@ const ButtonRecord* ownerDrawnButton(const SkinWindowRecord& record, const DRAWI
 }
 
 void ownerDrawButton(SkinEngine& engine, int windowIndex, const DRAWITEMSTRUCT& item) {
-    const ButtonRecord* entry = ownerDrawnButton(engine.registry().at(windowIndex), item);
+    const ButtonRecord* entry = findOwnerDrawnEntry(engine.registry().at(windowIndex), item);
     if (!entry) return;
     switch (entry->kind) {
         case PushButton:

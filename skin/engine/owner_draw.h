@@ -11,7 +11,7 @@ struct SkinWindowRecord;
 
 // The button entry an item stands for: an ODT_BUTTON item whose "Hw_lbID" names its own
 // entry in the window's button array; null otherwise.
-const ButtonRecord* ownerDrawnButton(const SkinWindowRecord& record, const DRAWITEMSTRUCT& item);
+const ButtonRecord* findOwnerDrawnEntry(const SkinWindowRecord& record, const DRAWITEMSTRUCT& item);
 
 void ownerDrawButton(SkinEngine& engine, int windowIndex, const DRAWITEMSTRUCT& item);
 

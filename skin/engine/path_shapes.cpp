@@ -26,6 +26,19 @@ void addTopRoundedPath(gdip::GraphicsPath& path, float x, float y, float width, 
     path.addLine(x + width, y + corner, x + width, y + height);
 }
 
+void addTopRightRoundedPath(gdip::GraphicsPath& path, float x, float y, float width, float height, float corner) {
+    path.addLine(x, y + height, x, y);
+    path.addLine(x, y, x + width - corner, y);
+    path.addArc(x + width - corner, y, corner, corner, 270, 90);
+    path.addLine(x + width, y + corner, x + width, y + height);
+}
+
+void clipToWindowOutline(gdip::Graphics& graphics, gdip::GraphicsPath& outline, int width, int height) {
+    outline.create();
+    addRoundedRect(outline, 0, 0, static_cast<float>(width), static_cast<float>(height), 4);
+    graphics.setClip(outline);
+}
+
 void drawGlowOutline(gdip::Graphics& graphics, const gdip::GraphicsPath& path, int count, COLORREF color, int alpha) {
     gdip::Pen pen;
     if (!pen.create(toArgb(color, alpha), 1)) return;

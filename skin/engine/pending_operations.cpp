@@ -1,7 +1,6 @@
 // Operations of the engine whose own units are not written yet. Each does nothing and
 // answers 0; a unit that implements an operation takes its definition out of here.
 #include "skin/engine/skin_engine.h"
-#include "skin/engine/window_properties.h"
 
 namespace skin {
 
@@ -14,39 +13,8 @@ Result notBuiltYet() {
 
 }  // namespace
 
-// Until the window procedure exists every message goes on to the replaced procedure.
-LRESULT SkinEngine::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, prop::previousProc));
-    if (previous) return CallWindowProcA(previous, window, message, wParam, lParam);
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void SkinEngine::pressCaptionButton(int, int) { notBuiltYet(); }
-void SkinEngine::skinWindow(HWND, const SkinWindowArgs&) { notBuiltYet(); }
-bool SkinEngine::addCaptionButton(HWND, const gdip::Bytes&, const std::string&, std::function<void()>) {
-    return notBuiltYet<bool>();
-}
-bool SkinEngine::setCaptionFont(HWND, const CaptionFontArgs&) { return notBuiltYet<bool>(); }
-bool SkinEngine::setWindowPicture(HWND, const gdip::Bytes&, std::optional<int>) { return notBuiltYet<bool>(); }
-void SkinEngine::setBackground(const BackgroundArgs&) { notBuiltYet(); }
-void SkinEngine::setControlSkinning(int, std::optional<int>, std::optional<bool>) { notBuiltYet(); }
-void SkinEngine::paintWindow(int, HDC, bool) { notBuiltYet(); }
-void SkinEngine::presentWindow(int, HDC) { notBuiltYet(); }
-void SkinEngine::drawBackground(gdip::Graphics&, int) { notBuiltYet(); }
-void SkinEngine::drawFrame(int, gdip::Graphics&) { notBuiltYet(); }
-void SkinEngine::drawCaptionButtonSeparator(int, int, gdip::Graphics&) { notBuiltYet(); }
-void SkinEngine::restoreCaptionArea(int, const RECT&) { notBuiltYet(); }
-void SkinEngine::restoreStatusBarArea(int, const RECT&) { notBuiltYet(); }
-void SkinEngine::drawCaptionButton(int, int, gdip::Graphics*, bool, std::optional<int>) { notBuiltYet(); }
-void SkinEngine::drawCaptionButtonHighlight(gdip::Graphics&, int, int, int) { notBuiltYet(); }
-void SkinEngine::layoutCaptionButtons(int) { notBuiltYet(); }
-int SkinEngine::hitTestCaptionButton(int, int, int) { return notBuiltYet(); }
-int SkinEngine::findMaximizeButton(int) { return notBuiltYet(); }
-void SkinEngine::beginMoveOrResize(int, LPARAM, const RECT&) { notBuiltYet(); }
-void SkinEngine::updateResizeCursor(int, LPARAM, const RECT&) { notBuiltYet(); }
 void SkinEngine::setHelpHandler(HWND, std::function<void()>) { notBuiltYet(); }
 void SkinEngine::setMenuHandler(HWND, std::function<void()>) { notBuiltYet(); }
-void SkinEngine::drawCaptionText(int, gdip::Graphics*, bool, std::optional<std::string>) { notBuiltYet(); }
 void SkinEngine::setStatusBar(int, int, std::optional<std::vector<StatusPanel>>) { notBuiltYet(); }
 void SkinEngine::layoutStatusBar(int) { notBuiltYet(); }
 void SkinEngine::drawStatusPanel(int, gdip::Graphics*, bool, int) { notBuiltYet(); }
@@ -61,7 +29,6 @@ int SkinEngine::skinMultiImageButton(HWND, const gdip::Bytes&, const gdip::Bytes
 }
 void SkinEngine::skinContainers(HWND, const ContainerArgs&) { notBuiltYet(); }
 void SkinEngine::setContainerAlpha(HWND, int) { notBuiltYet(); }
-RECT SkinEngine::getCaptionButtonStrip(HWND) { return notBuiltYet<RECT>(); }
 void SkinEngine::skinGenericChild(HWND) { notBuiltYet(); }
 void SkinEngine::relayoutAnchoredChildren(int) { notBuiltYet(); }
 void SkinEngine::setControlTextColor(HWND, COLORREF) { notBuiltYet(); }

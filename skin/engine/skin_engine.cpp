@@ -14,6 +14,7 @@ SkinEngine::SkinEngine() {
 
 SkinEngine::~SkinEngine() {
     if (applicationIcon_) DestroyIcon(applicationIcon_);
+    decodedPictures_.clear();
     gdip::shutdown(gdiplusToken_);
     if (current_ == this) current_ = nullptr;
 }
@@ -27,11 +28,6 @@ bool SkinEngine::loadApplicationIcon(HINSTANCE module) {
     applicationIcon_ = LoadIconA(module, MAKEINTRESOURCEA(129));
     if (!applicationIcon_) applicationIcon_ = LoadIconA(module, "DEFAULT_ICON");
     return applicationIcon_ != nullptr;
-}
-
-LRESULT CALLBACK SkinEngine::windowProcStub(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!current_) return DefWindowProcA(window, message, wParam, lParam);
-    return current_->windowProc(window, message, wParam, lParam);
 }
 
 std::unique_ptr<SkinEngine> SkinEngine::clone() const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gdiplus/geometry.h"
+#include "skin/engine/decoded_pictures.h"
 #include "skin/engine/operation_args.h"
 #include "skin/engine/skin_window_record.h"
 #include "skin/engine/snapshot_list.h"
@@ -154,19 +155,26 @@ public:
     EngineSettings settings;
     // Width of the sizing band along the window edge; also the strip's right margin.
     int resizeBorder = 3;
-    // Caption button under the mouse in the window that last had a mouse message.
+    // Caption button under the mouse in the window that last had a mouse message: what
+    // the last hit test found. Not SkinWindowRecord::hotCaptionButton, which is the
+    // button a window shows highlighted and follows this one through the hover fades.
     int hotCaptionButton = 0;
 
     WindowRegistry& registry() { return registry_; }
     const WindowRegistry& registry() const { return registry_; }
     SnapshotList& snapshots() { return snapshots_; }
+    DecodedPictures& decodedPictures() { return decodedPictures_; }
 
 private:
     static SkinEngine* current_;
 
+    // A new shared look reaches every window on the screen at once.
+    void repaintVisibleWindows();
+
     std::function<void(int, int)> buttonAction_;
     ULONG_PTR gdiplusToken_ = 0;
     HICON applicationIcon_ = nullptr;
+    DecodedPictures decodedPictures_;  // emptied before GDI+ shuts down
     // Declared in this order so that the registry goes before the snapshot list.
     SnapshotList snapshots_;
     WindowRegistry registry_;

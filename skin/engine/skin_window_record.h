@@ -48,6 +48,22 @@ struct StatusPanel {
     COLORREF color = 0;
 };
 
+// The window's image after its background and frame, and what it was drawn from: full
+// paints start from it while none of that changes, instead of decoding and stretching
+// the picture again.
+struct BaseLayer {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HBITMAP initialBitmap = nullptr;
+    int width = 0, height = 0;
+    gdip::Bytes picture;
+    int pictureMode = 0;
+    COLORREF baseColor = 0;
+    bool frame = false;
+    bool gloss = false;
+    int captionHeight = 0;
+};
+
 struct SkinWindowRecord {
     HWND window = nullptr;
     int captionHeight = 25;
@@ -92,7 +108,10 @@ struct SkinWindowRecord {
     int captionFontSize = 12;
     bool captionFontBold = true;
 
-    int hotCaptionButton = 0;  // 1-based, 0 none
+    // The caption button this window shows highlighted (1-based, 0 none). Not
+    // SkinEngine::hotCaptionButton, which is the button the last hit test found under the
+    // mouse in whichever window had it.
+    int hotCaptionButton = 0;
     // Kind of the skinned control under the mouse: 0 button-array control, 1 edit,
     // 2 track bar, 3 combo box, 4 list-like, 8 up-down, 9 header.
     int hotControlKind = 0;
@@ -127,6 +146,7 @@ struct SkinWindowRecord {
     HDC backBufferDC = nullptr;
     HDC captionCacheDC = nullptr;
     HDC statusBarCacheDC = nullptr;
+    BaseLayer baseLayer;
 
     int lastHotControl = 0;
     int hotControl = 0;

@@ -4,18 +4,8 @@
 
 namespace skin {
 
-namespace {
-
-void free(const Snapshot& snapshot) {
-    SelectObject(snapshot.dc, snapshot.initialBitmap);
-    DeleteObject(snapshot.bitmap);
-    DeleteDC(snapshot.dc);
-}
-
-}  // namespace
-
 SnapshotList::~SnapshotList() {
-    for (const Snapshot& snapshot : entries_) free(snapshot);
+    for (const Snapshot& snapshot : entries_) releaseMemorySurface(snapshot);
 }
 
 void SnapshotList::enter(const Snapshot& snapshot) {
@@ -31,7 +21,7 @@ bool SnapshotList::release(HDC dc) {
     if (!dc) return false;
     auto listed = std::find_if(entries_.begin(), entries_.end(), [&](const Snapshot& s) { return s.dc == dc; });
     if (listed == entries_.end()) return false;
-    free(*listed);
+    releaseMemorySurface(*listed);
     entries_.erase(listed);
     return true;
 }

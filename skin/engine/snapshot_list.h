@@ -6,13 +6,11 @@
 
 #include <vector>
 
+#include "skin/engine/memory_surface.h"
+
 namespace skin {
 
-struct Snapshot {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;         // the snapshot, selected into dc
-    HBITMAP initialBitmap = nullptr;  // what dc held when it was made
-};
+using Snapshot = MemorySurface;
 
 class SnapshotList {
 public:

@@ -11,29 +11,7 @@ wine_run="$here/../../scripts/wine-run"
 
 rm -rf "$work" && mkdir -p "$work" && cp "$program" "$work/qzbwl.exe"
 
-fail() { echo "FAIL: $*"; exit 1; }
-
-# xdotool's --name does not match Wine's CJK titles, but getwindowname reads them.
-find_window() {
-  # Up to a minute: a loaded host can take long to start Wine the first time.
-  for _ in $(seq 300); do
-    for w in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
-      [[ $(xdotool getwindowname "$w" 2>/dev/null) == "$1" ]] && { echo "$w"; return 0; }
-    done
-    sleep 0.2
-  done
-  return 1
-}
-
-keys() { xdotool key --delay 80 "$@"; sleep 0.5; }
-
-window_origin() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
-
-click_in() {
-  read -r wx wy < <(window_origin "$1")
-  xdotool mousemove $((wx + $2)) $((wy + $3)) click 1
-  sleep 0.5
-}
+source "$here/window_tools.sh"
 
 "$wine_run" "$work/qzbwl.exe" &
 program_pid=$!

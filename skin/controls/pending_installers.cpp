@@ -1,0 +1,16 @@
+// Control installers whose units are not written yet; each takes no control. A unit
+// that implements an installer takes its definition out of here.
+#include "skin/controls/control_installers.h"
+
+namespace skin {
+
+void InstallPushButtons(SkinEngine&, int, HWND) {}
+void InstallCheckAndRadioButtons(SkinEngine&, int, HWND) {}
+void InstallEditsAndComboBoxes(SkinEngine&, int, HWND) {}
+void InstallTrackBars(SkinEngine&, int, HWND) {}
+void InstallProgressBars(SkinEngine&, int, HWND) {}
+void InstallLists(SkinEngine&, int, HWND) {}
+void InstallUpDowns(SkinEngine&, int, HWND) {}
+void InstallHeaders(SkinEngine&, int, HWND) {}
+
+}  // namespace skin
