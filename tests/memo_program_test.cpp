@@ -38,8 +38,11 @@ protected:
         main = LoadMainWindow();
         ASSERT_TRUE(main);
     }
+    // A test may have put a file where the page folder goes: the next one must not
+    // start with it, even when this one failed half way.
     void TearDown() override {
         if (IsWindow(main)) DestroyWindow(main);
+        if (rt::FileExists(rt::RunDirectory() + "\\qztext")) rt::DeleteFileAt(rt::RunDirectory() + "\\qztext");
     }
 
     std::string ListPage() { return rt::HypertextMarkup(rt::FindControl(main, "简单超文本框1")); }
@@ -318,7 +321,6 @@ TEST_F(MemoProgram, APageThatCannotBeWrittenIsReportedAndNothingIsSaved) {
     OnCommandPaneLink("刷新备忘");
     EXPECT_TRUE(TodayList.empty());
     DestroyWindow(add);
-    rt::DeleteFileAt(rt::RunDirectory() + "\\qztext");
 }
 
 TEST_F(MemoProgram, ARecordThatCannotBeAddedLeavesNoPageBehind) {
