@@ -217,4 +217,25 @@ TEST_F(RecordDb, HundredThousandRecordsRoundTrip) {
     EXPECT_FALSE(rt::DbFind([] { return true; }));
 }
 
+// Another program holding the file open without letting it be replaced: the clear is
+// refused, says so, and every record stays, on disk and in the open database.
+TEST_F(RecordDb, ClearRefusedWhileAnotherProgramHoldsTheFileKeepsTheRecords) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+    ASSERT_TRUE(rt::DbAdd({"二", "周二"}));
+    const std::string before = Bytes(path);
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(rt::DbClear());
+    CloseHandle(holder);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_FALSE(rt::FileExists(path + ".new"));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));  // the same alias again: what is in the file
+    EXPECT_EQ(TitlesFromHere(), (std::vector<std::string>{"一", "二"}));
+    ASSERT_TRUE(rt::DbClear()) << "once the file is free the clear goes through";
+    EXPECT_EQ(TitlesOnDisk(), std::vector<std::string>{});
+}
+
 }  // namespace
