@@ -238,4 +238,35 @@ TEST_F(RecordDb, ClearRefusedWhileAnotherProgramHoldsTheFileKeepsTheRecords) {
     EXPECT_EQ(TitlesOnDisk(), std::vector<std::string>{});
 }
 
+// An add refused because the file cannot be cut back (another program has it mapped)
+// leaves the file as it was: its record must not turn up later, as the next add rereads
+// the file and goes after every whole record there.
+TEST_F(RecordDb, ARefusedAddLeavesNoRecordAndTheNextAddGoesAfterTheOthers) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+    rt::DbCloseAll();
+    ASSERT_TRUE(rt::WriteFileBytes(path, Bytes(path) + std::string(300, '\x7F')));  // a long torn tail
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    const std::string before = Bytes(path);
+
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    HANDLE mapping = CreateFileMappingA(holder, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    const void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    const bool added = rt::DbAdd({"二", "周二"});
+    if (view) UnmapViewOfFile(view);
+    if (mapping) CloseHandle(mapping);
+    CloseHandle(holder);
+    ASSERT_TRUE(view);
+    EXPECT_FALSE(added);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_NE(rt::DbReadField("标题"), "二");
+
+    ASSERT_TRUE(rt::DbAdd({"三", "周三"}));
+    EXPECT_EQ(rt::DbReadField("标题"), "三");
+    EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "三"}));
+}
+
 }  // namespace
