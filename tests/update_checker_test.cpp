@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "runtime/window.h"
 #include "support/fake_services.h"
+#include "support/own_window.h"
 
 namespace {
 
@@ -187,7 +188,7 @@ TEST_F(UpdateAtStart, NoManifestMeansNoQuestion) {
 // first and the main window never showed.
 struct EndingServices : FakeServices {
     void endProgram(int exitCode) override {
-        HWND main = FindWindowA("LzWindow", "岚舟备忘录");
+        HWND main = FindOwnWindow("LzWindow", "岚舟备忘录");
         bool ok = shellOpens == std::vector<std::string>{"http://d/x.exe"} && !(main && IsWindowVisible(main));
         rt::realServices().endProgram(ok ? exitCode : 99);
     }
