@@ -10,6 +10,8 @@
 #include <string>
 #include <thread>
 
+#include "support/own_window.h"
+
 class MessageBoxAnswerer {
 public:
     // onShown, when given, runs on the answering thread with the box up, before the press.
@@ -29,26 +31,7 @@ public:
     }
 
 private:
-    struct Search {
-        const char* caption;  // null: any box
-        HWND found;
-    };
-
-    static BOOL CALLBACK Look(HWND window, LPARAM param) {
-        auto* search = reinterpret_cast<Search*>(param);
-        char className[16] = "", text[256] = "";
-        GetClassNameA(window, className, sizeof className);
-        GetWindowTextA(window, text, sizeof text);
-        if (std::string(className) != "#32770" || (search->caption && search->caption != std::string(text))) return TRUE;
-        search->found = window;
-        return FALSE;
-    }
-
-    HWND Find(const char* caption) const {
-        Search search{caption, nullptr};
-        EnumThreadWindows(thread_, Look, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
+    HWND Find(const char* caption) const { return FindThreadWindow(thread_, "#32770", caption); }
 
     void Answer(DWORD waitMs) {
         for (DWORD waited = 0; waited < waitMs; waited += 25) {

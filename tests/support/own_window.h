@@ -1,29 +1,33 @@
 #pragma once
-// Finds a top-level window of this thread by class and caption. FindWindow looks through
+// Finds a top-level window of one thread by class and caption. FindWindow looks through
 // the whole desktop, which the test programs running beside this one share: a window of
 // the same name there may be theirs.
 #include <windows.h>
 
 #include <string>
 
-struct OwnWindowSearch {
+struct ThreadWindowSearch {
     const char* className;
-    const std::string& caption;
+    const char* caption;  // null: any
     HWND found;
 };
 
-inline BOOL CALLBACK MatchOwnWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<OwnWindowSearch*>(param);
+inline BOOL CALLBACK MatchThreadWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ThreadWindowSearch*>(param);
     char name[64] = "", text[256] = "";
     GetClassNameA(window, name, sizeof name);
     GetWindowTextA(window, text, sizeof text);
-    if (std::string(name) != search->className || text != search->caption) return TRUE;
+    if (std::string(name) != search->className || (search->caption && search->caption != std::string(text))) return TRUE;
     search->found = window;
     return FALSE;
 }
 
-inline HWND FindOwnWindow(const char* className, const std::string& caption) {
-    OwnWindowSearch search{className, caption, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), MatchOwnWindow, reinterpret_cast<LPARAM>(&search));
+inline HWND FindThreadWindow(DWORD thread, const char* className, const char* caption) {
+    ThreadWindowSearch search{className, caption, nullptr};
+    EnumThreadWindows(thread, MatchThreadWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+inline HWND FindOwnWindow(const char* className, const std::string& caption) {
+    return FindThreadWindow(GetCurrentThreadId(), className, caption.c_str());
 }
