@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "support/own_window.h"
+#include "own_window.h"
 
 class MessageBoxAnswerer {
 public:
