@@ -82,15 +82,21 @@ bool CatchUp(HANDLE file, OpenDatabase& db, bool always) {
     return true;
 }
 
+bool MoveTo(HANDLE file, uint64_t offset) {
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) != 0;
+}
+
 // Writes the frame at the end of the last whole record, which also drops a torn tail
-// so it can never hide the new record, and flushes before reporting success.
+// so it can never hide the new record, and flushes before reporting success. The
+// length is set first: a file that cannot be cut (another program has it mapped) is
+// refused before the frame is written, so a refused record is not in the file either.
 bool AppendFrame(OpenDatabase& db, const std::string& frame) {
     FileHandle file(OpenForWriting(db));
     if (!file.valid() || !CatchUp(file.get(), db, false)) return false;
-    LARGE_INTEGER end;
-    end.QuadPart = static_cast<LONGLONG>(db.file.goodEnd);
-    bool written = SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && WriteAll(file.get(), frame) &&
-                   SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+    bool written = MoveTo(file.get(), db.file.goodEnd + frame.size()) && SetEndOfFile(file.get()) &&
+                   MoveTo(file.get(), db.file.goodEnd) && WriteAll(file.get(), frame) && FlushFileBuffers(file.get());
     // After a failed write the file's length is unknown: reread it before the next add.
     db.sizeSeen = written ? db.file.goodEnd + frame.size() : UINT64_MAX;
     return written;
@@ -100,10 +106,7 @@ bool AppendFrame(OpenDatabase& db, const std::string& frame) {
 bool TruncateToHeader(OpenDatabase& db, uint64_t headerSize) {
     FileHandle file(OpenForWriting(db));
     if (!file.valid() || !CatchUp(file.get(), db, true)) return false;
-    LARGE_INTEGER end;
-    end.QuadPart = static_cast<LONGLONG>(headerSize);
-    bool cut = SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()) &&
-               FlushFileBuffers(file.get());
+    bool cut = MoveTo(file.get(), headerSize) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
     if (!cut) db.sizeSeen = UINT64_MAX;
     return cut;
 }

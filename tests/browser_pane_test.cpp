@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/memo_page.h"
+#include "app/viewer_window.h"
 #include "runtime/browser_pane.h"
 #include "runtime/files.h"
 #include "runtime/html/view.h"
@@ -91,22 +92,34 @@ TEST_F(BrowserFixture, LinksRaiseTheEventWithTheResolvedAddress) {
     EXPECT_EQ(rt::BrowserAddress(pane), start);
 }
 
-TEST_F(BrowserFixture, ViewerStyleHandlerSendsHttpLinksToTheShell) {
-    // What the memo viewer does: http:// goes to the system browser and the page stays.
-    rt::SetBeforeNavigateHandler(pane, [this] {
-        std::string address = rt::BrowserAddress(pane);
-        seen.push_back(address);
-        if (address.compare(0, 7, "http://") != 0) return true;
-        rt::ShellOpen(address);
-        return false;
-    });
-    std::string start = writePage("a.htm", "<a href=\"http://h.cn/x\">网站</a>");
-    rt::SetBrowserAddress(pane, start);
-    ClickLink(pane, link(0));
-    EXPECT_EQ(seen, (std::vector<std::string>{start, "http://h.cn/x"}));
+// The memo viewer's own handler: http:// goes to the system browser and the page stays;
+// anything else, https:// and an upper-case HTTP:// among them, loads inside.
+TEST_F(BrowserFixture, TheViewerSendsHttpLinksToTheShell) {
+    HWND viewer = LoadViewerWindow(nullptr);
+    ASSERT_TRUE(viewer);
+    HWND inViewer = rt::FindControl(viewer, "超文本浏览框1");
+    services.pages["https://h.cn/s"] = "安全网页";
+    services.pages["HTTP://h.cn/u"] = "大写网页";
+    std::string next = writePage("b.htm", "第二页");
+    std::string start = writePage(
+        "a.htm", "<a href=\"http://h.cn/x\">网站</a> <a href=\"https://h.cn/s\">安全</a> <a href=\"HTTP://h.cn/u\">大写</a> "
+                 "<a href=\"b.htm\">下一页</a>");
+    rt::SetBrowserAddress(inViewer, start);
+    EXPECT_EQ(rt::BrowserAddress(inViewer), start) << "the page itself is not a web link";
+    ASSERT_EQ(rt::BrowserLinks(inViewer).size(), 4u);
+    ClickLink(inViewer, rt::BrowserLinks(inViewer)[0]);
     EXPECT_EQ(services.shellOpens, std::vector<std::string>{"http://h.cn/x"});
-    EXPECT_EQ(rt::BrowserAddress(pane), start);
-    EXPECT_EQ(rt::BrowserLinks(pane).size(), 1u);
+    EXPECT_EQ(rt::BrowserAddress(inViewer), start);
+    EXPECT_EQ(rt::BrowserLinks(inViewer).size(), 4u) << "the memo page is still shown";
+    for (size_t link : {1, 2, 3}) {
+        rt::SetBrowserAddress(inViewer, start);
+        std::string target = rt::BrowserLinks(inViewer)[link].href;
+        ClickLink(inViewer, rt::BrowserLinks(inViewer)[link]);
+        EXPECT_NE(rt::BrowserAddress(inViewer), start) << target;
+    }
+    EXPECT_EQ(rt::BrowserAddress(inViewer), next);
+    EXPECT_EQ(services.shellOpens.size(), 1u);
+    DestroyWindow(viewer);
 }
 
 TEST_F(BrowserFixture, WebPagesComeThroughTheHttpRead) {

@@ -43,18 +43,30 @@ TEST(DateTime, DateOnlyDropsTheTimeOfDay) {
     EXPECT_EQ(date.hour + date.minute + date.second, 0);
 }
 
-TEST(DateTime, NowIsAPlausibleLocalTime) {
-    SYSTEMTIME before;
+// Seconds since 1601 of a local calendar time, for comparing two of them.
+long long SecondsOf(int year, int month, int day, int hour, int minute, int second) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(year);
+    st.wMonth = static_cast<WORD>(month);
+    st.wDay = static_cast<WORD>(day);
+    st.wHour = static_cast<WORD>(hour);
+    st.wMinute = static_cast<WORD>(minute);
+    st.wSecond = static_cast<WORD>(second);
+    FILETIME ft;
+    if (!SystemTimeToFileTime(&st, &ft)) return -1;
+    return ((static_cast<long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime) / 10000000;
+}
+
+long long SecondsOf(const SYSTEMTIME& t) { return SecondsOf(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond); }
+
+TEST(DateTime, NowIsTheLocalTimeToTheSecond) {
+    SYSTEMTIME before, after;
     GetLocalTime(&before);
     const rt::DateTime now = rt::Now();
-    EXPECT_GE(now.year, before.wYear);
-    EXPECT_GE(now.month, 1);
-    EXPECT_LE(now.month, 12);
-    EXPECT_GE(now.day, 1);
-    EXPECT_LE(now.day, 31);
-    EXPECT_LE(now.hour, 23);
-    EXPECT_LE(now.minute, 59);
-    EXPECT_LE(now.second, 59);
+    GetLocalTime(&after);
+    long long seconds = SecondsOf(now.year, now.month, now.day, now.hour, now.minute, now.second);
+    EXPECT_GE(seconds, SecondsOf(before)) << rt::FormatDateText(now);
+    EXPECT_LE(seconds, SecondsOf(after)) << rt::FormatDateText(now);
 }
 
 TEST(DateTime, TextToNumber) {

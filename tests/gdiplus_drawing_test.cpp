@@ -150,6 +150,10 @@ TEST_F(GdiplusDrawing, DeletingOwnedObjectsSucceedsOnce) {
     EXPECT_FALSE(pen.deleteObject());
 }
 
+unsigned red(Argb c) { return (c >> 16) & 0xFF; }
+unsigned green(Argb c) { return (c >> 8) & 0xFF; }
+unsigned blue(Argb c) { return c & 0xFF; }
+
 TEST_F(GdiplusDrawing, GradientsAndBrushPensPaint) {
     Canvas canvas(20, 10);
     LinearGradientBrush gradient;
@@ -158,23 +162,56 @@ TEST_F(GdiplusDrawing, GradientsAndBrushPensPaint) {
     EXPECT_FALSE(gradient.setPresetBlend({0xFFFF0000}, {0, 1}));
     ASSERT_TRUE(canvas.graphics.fillRectangle(gradient, 0, 0, 20, 10));
     const Argb left = canvas.bitmap.pixel(0, 5), right = canvas.bitmap.pixel(19, 5);
-    EXPECT_GT((left >> 16) & 0xFF, 0xE0u);   // red end
-    EXPECT_GT(right & 0xFF, 0xE0u);          // blue end
-    ASSERT_TRUE(gradient.setLinearBlend(0.5f, 1));
+    EXPECT_GT(red(left), 0xE0u);    // red end
+    EXPECT_GT(blue(right), 0xE0u);  // blue end
 
+    // Peaking in the middle: the end colour at half way, the start colour at both ends.
+    LinearGradientBrush peaked;
+    ASSERT_TRUE(peaked.create({0, 0}, {20, 0}, 0xFF000000, 0xFFFFFFFF));
+    ASSERT_TRUE(peaked.setLinearBlend(0.5f, 1));
+    ASSERT_TRUE(canvas.graphics.fillRectangle(peaked, 0, 0, 20, 10));
+    EXPECT_LT(green(canvas.bitmap.pixel(0, 5)), 0x30u);
+    EXPECT_GT(green(canvas.bitmap.pixel(10, 5)), 0xD0u);
+    EXPECT_LT(green(canvas.bitmap.pixel(19, 5)), 0x30u);
+
+    // A path gradient: its centre colour in the middle of the dot, the surround colour
+    // towards its edge, nothing outside it.
+    Canvas dots(20, 20);
     GraphicsPath dot;
     dot.create();
-    dot.addEllipse(2, 2, 6, 6);
+    dot.addEllipse(2, 2, 16, 16);
     PathGradientBrush radial;
     ASSERT_TRUE(radial.create(dot));
     ASSERT_TRUE(radial.setCenterColor(0xFF00FF00));
-    ASSERT_TRUE(radial.setSurroundColors({0xFF008080}));
+    ASSERT_TRUE(radial.setSurroundColors({0xFF0000FF}));
+    ASSERT_TRUE(dots.graphics.fillPath(radial, dot));
+    const Argb centre = dots.bitmap.pixel(10, 10), nearEdge = dots.bitmap.pixel(10, 3);
+    EXPECT_GT(green(centre), 0xC0u) << std::hex << centre;
+    EXPECT_LT(blue(centre), 0x40u) << std::hex << centre;
+    EXPECT_GT(blue(nearEdge), green(nearEdge)) << std::hex << nearEdge;
+    EXPECT_EQ(dots.bitmap.pixel(0, 0), 0xFFFFFFFFu);
 
-    Pen framed;
-    ASSERT_TRUE(framed.create(radial, 1));
-    ASSERT_TRUE(canvas.graphics.drawLine(framed, 0, 9, 19, 9));
-    ASSERT_TRUE(canvas.graphics.drawRectangle(framed, 1, 1, 5, 5));
-    ASSERT_TRUE(canvas.graphics.drawPath(framed, dot));
+    // A pen made from a brush draws in the brush's colours: red to blue along the line.
+    Canvas lines(20, 10);
+    LinearGradientBrush redToBlue;
+    ASSERT_TRUE(redToBlue.create({0, 0}, {20, 0}, 0xFFFF0000, 0xFF0000FF));
+    Pen brushed;
+    ASSERT_TRUE(brushed.create(redToBlue, 3));
+    ASSERT_TRUE(lines.graphics.drawLine(brushed, 0, 5, 20, 5));
+    const Argb start = lines.bitmap.pixel(1, 5), end = lines.bitmap.pixel(18, 5);
+    EXPECT_GT(red(start), 0xC0u) << std::hex << start;
+    EXPECT_LT(blue(start), 0x40u) << std::hex << start;
+    EXPECT_GT(blue(end), 0xC0u) << std::hex << end;
+    EXPECT_LT(red(end), 0x40u) << std::hex << end;
+    EXPECT_EQ(lines.bitmap.pixel(10, 0), 0xFFFFFFFFu);  // the line only
+    ASSERT_TRUE(lines.graphics.drawRectangle(brushed, 2, 1, 10, 8));
+    EXPECT_NE(lines.bitmap.pixel(2, 3), 0xFFFFFFFFu);    // the rectangle's left side
+    EXPECT_EQ(lines.bitmap.pixel(7, 3), 0xFFFFFFFFu);    // not its inside
+
+    Canvas ring(20, 20);
+    ASSERT_TRUE(ring.graphics.drawPath(brushed, dot));
+    EXPECT_NE(ring.bitmap.pixel(10, 2), 0xFFFFFFFFu);  // on the outline
+    EXPECT_EQ(ring.bitmap.pixel(10, 10), 0xFFFFFFFFu);  // inside it
 }
 
 TEST_F(GdiplusDrawing, ClipLimitsWhatIsFilled) {
@@ -200,7 +237,16 @@ TEST_F(GdiplusDrawing, FontFromAFamilyName) {
     EXPECT_EQ(font.style(), 1);
     FontFamily family;
     ASSERT_TRUE(font.family(family));
-    EXPECT_FALSE(family.name().empty());
+    // The test prefix maps 宋体 to a font with a Chinese family name: it comes back as
+    // GBK, which names the same family again.
+    const std::string name = family.name();
+    ASSERT_FALSE(name.empty());
+    EXPECT_TRUE(static_cast<unsigned char>(name[0]) >= 0x81) << name;
+    wchar_t wide[64];
+    EXPECT_GT(MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, name.c_str(), -1, wide, 64), 0) << "not GBK: " << name;
+    FontFamily again;
+    ASSERT_TRUE(again.create(name)) << name;
+    EXPECT_EQ(again.name(), name);
 }
 
 TEST_F(GdiplusDrawing, UnknownFamilyNameLeavesTheFontEmpty) {

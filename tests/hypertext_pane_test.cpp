@@ -8,6 +8,7 @@
 #include "app/today_page.h"
 #include "runtime/html/view.h"
 #include "runtime/hypertext_pane.h"
+#include "support/desktop.h"
 #include "support/fake_services.h"
 #include "support/html_test_support.h"
 #include "support/pane_host.h"
@@ -140,6 +141,7 @@ TEST_F(PaneFixture, HoverUnderlinesTheLinkAndShowsTheHand) {
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
     SetCursorPos(screen.x, screen.y + 200);
     EXPECT_FALSE(SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    ParkCursor();
 
     SendMessageA(pane, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(CaptureWindow(pane).pixels, before.pixels);

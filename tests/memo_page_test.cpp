@@ -7,19 +7,42 @@
 
 namespace {
 
+// Every memo page starts with these eighteen lines, joined by CR LF, none after the last.
+const char* const kTemplateLines[] = {
+    "<style type=\"text/css\">",
+    "body {font-size: 12pt; color:black; font-family:\"微软雅黑\"}",
+    "p  {font-size: 13pt; color:black;}",
+    "h1 {font-size: 16pt; color:black; font-weight:bold}",
+    "h2 {font-size: 15pt; color:#ff9900; font-weight:bold}",
+    "h3 {font-size: 14pt; color:#ff9900; font-weight:bold}",
+    "h4 {font-size: 13pt; color:black; font-weight:bold}",
+    "h5 {font-size: 12pt; color:#ff9900; font-weight:bold}",
+    "h6 {font-size: 65%; color:#626262; font-weight:normal}",
+    "a:link {text-decoration:none; color:green;}",
+    "a:hover {text-decoration:underline; color:green;}",
+    "sub {font-size:65%; vertical-align:bottom}",
+    "sup {font-size:65%; vertical-align:top}",
+    "big {font-size:125%}",
+    "small {font-size:75%}",
+    ".comment {color:green}",
+    "</style>",
+    "<body>",
+};
+
+std::string PageTemplate() {
+    std::string text;
+    for (const char* line : kTemplateLines) text += (text.empty() ? "" : "\r\n") + std::string(line);
+    return text;
+}
+
 TEST(MemoPage, IsTheTemplateTheBodyAsTypedAndTheClosingTag) {
     std::string body = "<h2>标题</h2>第一行<br/>\r\n<a href=\"http://x\">链接</a>";
     std::string page = ComposeMemoPage(body);
-    std::string start = "<style type=\"text/css\">\r\nbody {font-size: 12pt; color:black; font-family:\"微软雅黑\"}\r\n";
-    EXPECT_EQ(page.compare(0, start.size(), start), 0);
-    std::string templateEnd = ".comment {color:green}\r\n</style>\r\n<body>";
-    EXPECT_EQ(page, std::string(MemoPageTemplate) + body + "</body>");
-    EXPECT_NE(std::string(MemoPageTemplate).find(templateEnd), std::string::npos);
-    // Eighteen lines: seventeen line breaks, none after <body>.
-    size_t breaks = 0;
-    for (size_t at = 0; (at = std::string(MemoPageTemplate).find("\r\n", at)) != std::string::npos; at += 2) ++breaks;
-    EXPECT_EQ(breaks, 17u);
-    EXPECT_EQ(page.find('\0'), std::string::npos);
+    EXPECT_EQ(page, PageTemplate() + body + "</body>");
+    EXPECT_EQ(MemoPageTemplate, PageTemplate());
+    // Nothing is added around an empty or a markup-only body either.
+    EXPECT_EQ(ComposeMemoPage(""), PageTemplate() + "</body>");
+    EXPECT_EQ(ComposeMemoPage("</body>"), PageTemplate() + "</body></body>");
 }
 
 TEST(MemoPage, FileNameKeepsTheTitleButNotWhatAFileNameCannotHold) {

@@ -13,6 +13,7 @@
 #include "runtime/record_db.h"
 #include "runtime/window.h"
 #include "support/fake_services.h"
+#include "support/own_window.h"
 #include "support/pane_host.h"
 
 namespace {
@@ -36,8 +37,11 @@ protected:
         main = LoadMainWindow();
         ASSERT_TRUE(main);
     }
+    // A test may have put a file where the page folder goes: the next one must not
+    // start with it, even when this one failed half way.
     void TearDown() override {
         if (IsWindow(main)) DestroyWindow(main);
+        if (rt::FileExists(rt::RunDirectory() + "\\qztext")) rt::DeleteFileAt(rt::RunDirectory() + "\\qztext");
     }
 
     // Today as the program sees it: the fake clock's day, never the machine's.
@@ -52,7 +56,7 @@ protected:
 
     HWND OpenAddMemo() {
         OnTodayPaneLink("添加备忘");
-        HWND add = FindWindowA("LzWindow", "添加备忘");
+        HWND add = FindOwnWindow("LzWindow", "添加备忘");
         EXPECT_TRUE(add);
         return add;
     }
@@ -219,7 +223,7 @@ TEST_F(MemoProgram, MemoLinkOpensTheViewerOnItsPage) {
     AddToday(3, "每天");
     OnCommandPaneLink("刷新备忘");
     OnTodayPaneLink("今日备忘-2");
-    HWND viewer = FindWindowA("LzWindow", "备忘2  - 岚舟备忘录");
+    HWND viewer = FindOwnWindow("LzWindow", "备忘2  - 岚舟备忘录");
     ASSERT_TRUE(viewer);
     HWND pane = rt::FindControl(viewer, "超文本浏览框1");
     EXPECT_EQ(rt::BrowserAddress(pane), rt::RunDirectory() + "\\qztext\\备忘2.htm");
@@ -398,7 +402,6 @@ TEST_F(MemoProgram, APageThatCannotBeWrittenIsReportedAndNothingIsSaved) {
     OnCommandPaneLink("刷新备忘");
     EXPECT_TRUE(TodayList.empty());
     DestroyWindow(add);
-    rt::DeleteFileAt(rt::RunDirectory() + "\\qztext");
 }
 
 TEST_F(MemoProgram, ARecordThatCannotBeAddedLeavesNoPageBehind) {

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "runtime/datetime.h"
 #include "runtime/files.h"
 #include "runtime/record_db.h"
 #include "support/fake_services.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -135,6 +140,102 @@ TEST_F(MemoStore, PathsUnderTheRunDirectory) {
     EXPECT_EQ(MemoDatabaseFolder(), run + "\\qzedb\\");
     EXPECT_EQ(MemoDatabaseFile(), run + "\\qzedb\\qzbwl.edb");
     EXPECT_EQ(MemoPageFolder(), run + "\\qztext\\");
+}
+
+// A junction, as Windows makes folder links.
+bool MakeJunction(const std::string& link, const std::string& target) {
+    struct MountPoint {
+        DWORD tag;
+        WORD dataLength, reserved;
+        WORD substituteOffset, substituteLength, printOffset, printLength;
+        WCHAR names[2 * MAX_PATH + 8];
+    } buffer{};
+    WCHAR wideTarget[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, wideTarget, MAX_PATH)) return false;
+    std::wstring substitute = L"\\??\\" + std::wstring(wideTarget), print = wideTarget;
+    buffer.tag = IO_REPARSE_TAG_MOUNT_POINT;
+    buffer.substituteLength = static_cast<WORD>(substitute.size() * sizeof(WCHAR));
+    buffer.printOffset = static_cast<WORD>(buffer.substituteLength + sizeof(WCHAR));
+    buffer.printLength = static_cast<WORD>(print.size() * sizeof(WCHAR));
+    substitute.copy(buffer.names, substitute.size());
+    print.copy(buffer.names + substitute.size() + 1, print.size());
+    buffer.dataLength = static_cast<WORD>(8 + buffer.printOffset + buffer.printLength + sizeof(WCHAR));
+    if (!CreateDirectoryA(link.c_str(), nullptr)) return false;
+    HANDLE folder = CreateFileA(link.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    DWORD returned = 0;
+    bool made = folder != INVALID_HANDLE_VALUE &&
+                DeviceIoControl(folder, FSCTL_SET_REPARSE_POINT, &buffer, 8 + buffer.dataLength, nullptr, 0,
+                                &returned, nullptr);
+    if (folder != INVALID_HANDLE_VALUE) CloseHandle(folder);
+    if (!made) RemoveDirectoryA(link.c_str());
+    return made;
+}
+
+// Wine keeps folder links as links of the host's file system; `ln` makes one there.
+std::string UnixPath(const std::string& path) {
+    using ToUnix = char*(__cdecl*)(const WCHAR*);
+    auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    WCHAR wide[MAX_PATH];
+    if (!toUnix || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH)) return {};
+    char* unix = toUnix(wide);
+    std::string result = unix ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+// Runs a program of the host with the arguments and waits until `done` holds: a host
+// program's handle cannot be waited on.
+bool RunOnHost(const std::string& program, const std::vector<std::string>& arguments,
+               const std::function<bool()>& done) {
+    std::string line = program;
+    for (const std::string& argument : arguments) line += " \"" + argument + "\"";
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int tries = 0; tries < 100 && !done(); ++tries) Sleep(50);
+    return done();
+}
+
+bool MakeHostLink(const std::string& link, const std::string& target) {
+    return RunOnHost("Z:\\bin\\ln", {"-s", UnixPath(target), UnixPath(link)}, [&] { return rt::FolderExists(link); });
+}
+
+bool IsThere(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A folder link inside the page folder goes with the clear; what it points to stays.
+// Under Wine the link is one of the host's file system, which Windows programs cannot
+// remove: it is removed from the host side afterwards.
+TEST_F(MemoStore, ClearingLeavesWhatAFolderLinkInThePagesPointsTo) {
+    OpenMemoStore();
+    ASSERT_TRUE(AddMemoRecord("一", "每天", "一.htm"));
+    TempFolder outside("memo_store_outside");
+    ASSERT_TRUE(rt::WriteFileBytes(outside.file("keep.htm"), "outside"));
+    ASSERT_TRUE(rt::CreateFolder(outside.file("sub")));
+    ASSERT_TRUE(rt::WriteFileBytes(outside.file("sub\\deep.htm"), "deeper"));
+    ASSERT_TRUE(rt::WriteFileBytes(MemoPageFolder() + "一.htm", "page"));
+    const std::string link = MemoPageFolder() + "link";
+    bool hostLink = false;
+    if (!MakeJunction(link, outside.path)) {
+        hostLink = MakeHostLink(link, outside.path);
+        if (!hostLink) GTEST_SKIP() << "no folder links here";
+    }
+    ASSERT_TRUE(rt::FileExists(link + "\\keep.htm")) << "the link leads outside";
+
+    EXPECT_TRUE(ClearMemos());
+    EXPECT_TRUE(TodayList.empty());
+    EXPECT_FALSE(IsThere(MemoPageFolder() + "一.htm"));
+    EXPECT_TRUE(rt::FileExists(outside.file("keep.htm")));
+    EXPECT_TRUE(rt::FileExists(outside.file("sub\\deep.htm")));
+    if (!hostLink) {
+        EXPECT_FALSE(IsThere(run + "\\qztext"));
+        return;
+    }
+    RunOnHost("Z:\\bin\\rm", {UnixPath(link)}, [&] { return !IsThere(link); });
 }
 
 }  // namespace

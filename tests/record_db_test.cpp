@@ -280,4 +280,56 @@ TEST_F(RecordDb, HundredThousandRecordsRoundTrip) {
     EXPECT_FALSE(rt::DbFind([] { return true; }));
 }
 
+// Another program holding the file open without letting anyone write to it: the clear is
+// refused, says so, and every record stays, on disk and in the open database.
+TEST_F(RecordDb, ClearRefusedWhileAnotherProgramHoldsTheFileKeepsTheRecords) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+    ASSERT_TRUE(rt::DbAdd({"二", "周二"}));
+    const std::string before = Bytes(path);
+    HANDLE holder =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(rt::DbClear());
+    CloseHandle(holder);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_FALSE(rt::FileExists(path + ".new"));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));  // the same alias again: what is in the file
+    EXPECT_EQ(TitlesFromHere(), (std::vector<std::string>{"一", "二"}));
+    ASSERT_TRUE(rt::DbClear()) << "once the file is free the clear goes through";
+    EXPECT_EQ(TitlesOnDisk(), std::vector<std::string>{});
+}
+
+// An add refused because the file cannot be cut back (another program has it mapped)
+// leaves the file as it was: its record must not turn up later, as the next add rereads
+// the file and goes after every whole record there.
+TEST_F(RecordDb, ARefusedAddLeavesNoRecordAndTheNextAddGoesAfterTheOthers) {
+    ASSERT_TRUE(rt::DbCreate(path, kFields));
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    ASSERT_TRUE(rt::DbAdd({"一", "周一"}));
+    rt::DbCloseAll();
+    ASSERT_TRUE(rt::WriteFileBytes(path, Bytes(path) + std::string(300, '\x7F')));  // a long torn tail
+    ASSERT_TRUE(rt::DbOpen(path, "memo"));
+    const std::string before = Bytes(path);
+
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    HANDLE mapping = CreateFileMappingA(holder, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    const void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    const bool added = rt::DbAdd({"二", "周二"});
+    if (view) UnmapViewOfFile(view);
+    if (mapping) CloseHandle(mapping);
+    CloseHandle(holder);
+    ASSERT_TRUE(view);
+    EXPECT_FALSE(added);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_NE(rt::DbReadField("标题"), "二");
+
+    ASSERT_TRUE(rt::DbAdd({"三", "周三"}));
+    EXPECT_EQ(rt::DbReadField("标题"), "三");
+    EXPECT_EQ(TitlesOnDisk(), (std::vector<std::string>{"一", "三"}));
+}
+
 }  // namespace

@@ -121,6 +121,32 @@ TEST(RecordFile, RefusesBytesWithoutAValidHeader) {
     }
 }
 
+// Damage that every other check lets through: only the header's CRC can tell. The first
+// field starts at byte 12 with its type, then its maximum length (13), its name's length
+// (15) and its name (17).
+TEST(RecordFile, RefusesAHeaderWhoseCrcDoesNotMatch) {
+    const std::string header = rt::EncodeHeader(kFields);
+    auto flipped = [&](size_t at) {
+        std::string bytes = header + rt::EncodeRecord({"一", "1.htm"});
+        bytes[at] = static_cast<char>(bytes[at] ^ 1);
+        return bytes;
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"a field's maximum length 50 read as 51", flipped(13)},
+        {"a byte of a field's name", flipped(17)},
+        {"the CRC itself", flipped(header.size() - 1)},
+    };
+    for (const auto& c : cases) {
+        rt::RecordFile file;
+        EXPECT_FALSE(rt::ParseRecordFile(c.bytes, file)) << c.what;
+    }
+    rt::RecordFile file;
+    EXPECT_TRUE(rt::ParseRecordFile(header, file)) << "the undamaged header";
+}
+
 TEST(RecordFile, SchemaRules) {
     using F = std::vector<rt::FieldSpec>;
     const struct {

@@ -4,10 +4,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <thread>
 
 #include "runtime/message_box.h"
 #include "support/fake_services.h"
+#include "support/message_box_answerer.h"
 
 namespace {
 
@@ -69,17 +69,6 @@ TEST(ServicesDeathTest, EndProgramRunsTheExitRoutineThenEndsWithTheCode) {
         ::testing::ExitedWithCode(7), "exit routine ran");
 }
 
-// Finds the message box by its caption and presses the button, as a user would.
-void PressWhenShown(const char* caption, int button) {
-    for (int tries = 0; tries < 200; ++tries) {
-        if (HWND box = FindWindowA("#32770", caption)) {
-            PostMessageA(box, WM_COMMAND, button, 0);
-            return;
-        }
-        Sleep(25);
-    }
-}
-
 TEST(Services, RealMessageBoxGivesThePressedButtonMinusOne) {
     const struct {
         unsigned flags;
@@ -87,9 +76,9 @@ TEST(Services, RealMessageBoxGivesThePressedButtonMinusOne) {
         int result;
     } cases[] = {{MB_YESNO | MB_ICONQUESTION, IDNO, 6}, {MB_YESNO, IDYES, 5}, {MB_OKCANCEL, IDCANCEL, 1}};
     for (const auto& c : cases) {
-        std::thread user(PressWhenShown, "岚舟测试", c.button);
+        MessageBoxAnswerer user("岚舟测试", c.button);
         EXPECT_EQ(rt::realServices().messageBox("请选择", c.flags, "岚舟测试"), c.result);
-        user.join();
+        EXPECT_TRUE(user.answered());
     }
 }
 
@@ -100,18 +89,11 @@ TEST(Services, RealMessageBoxDisablesTheThreadsWindowsWhileShown) {
                                   nullptr, nullptr, nullptr);
     ASSERT_TRUE(window);
     bool enabledWhileShown = true;
-    std::thread user([&] {
-        for (int tries = 0; tries < 200; ++tries) {
-            if (HWND box = FindWindowA("#32770", "信息：")) {
-                enabledWhileShown = IsWindowEnabled(window);
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            Sleep(25);
-        }
-    });
-    EXPECT_EQ(rt::MessageBoxText("提示"), 0);
-    user.join();
+    {
+        MessageBoxAnswerer user("信息：", IDOK, [&](HWND) { enabledWhileShown = IsWindowEnabled(window); });
+        EXPECT_EQ(rt::MessageBoxText("提示"), 0);
+        EXPECT_TRUE(user.answered());
+    }
     EXPECT_FALSE(enabledWhileShown);
     EXPECT_TRUE(IsWindowEnabled(window));
     DestroyWindow(window);

@@ -3,7 +3,9 @@
 // the WM_CTLCOLOR bitmap, clipped DCs, the shared path shapes and the owner-draw choice.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "gdiplus/bitmap.h"
 #include "gdiplus/brush.h"
@@ -248,7 +250,8 @@ TEST(WindowQueries, ClassNamesAndOwnerDrawnListBoxes) {
 }
 
 TEST(ClippedWindowDC, CutsOutVisibleOpaqueChildren) {
-    HWND window = makeWindow("STATIC", WS_POPUP | WS_VISIBLE, 0, 0, 0, 200, 100, nullptr);
+    // Topmost: what is visible must not depend on the windows of the tests beside this one.
+    HWND window = makeWindow("STATIC", WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, 0, 0, 200, 100, nullptr);
     makeWindow("STATIC", WS_CHILD | WS_VISIBLE, 0, 10, 10, 30, 30, window);
     makeWindow("STATIC", WS_CHILD | WS_VISIBLE, WS_EX_TRANSPARENT, 50, 10, 30, 30, window);
     makeWindow("STATIC", WS_CHILD, 0, 90, 10, 30, 30, window);
@@ -283,14 +286,38 @@ TEST(PathShapes, RoundedRectClampsItsCornerSize) {
     EXPECT_TRUE(same(points(0), points(1)));
     EXPECT_TRUE(same(points(150), points(100)));
     EXPECT_FALSE(same(points(99), points(100)));
-    // The bottom-right arc ends one pixel inside the right and bottom edges.
+    // The bounds are the rectangle's: the top-right arc reaches the right edge and the
+    // bottom-left one the bottom edge.
     float right = 0, bottom = 0;
     for (const auto& p : points(20)) {
         right = std::max(right, p.x);
         bottom = std::max(bottom, p.y);
     }
-    EXPECT_FLOAT_EQ(right, 303);   // the top-right arc reaches the edge
-    EXPECT_FLOAT_EQ(bottom, 204);  // so does the bottom-left one
+    EXPECT_FLOAT_EQ(right, 303);
+    EXPECT_FLOAT_EQ(bottom, 204);
+}
+
+// Each corner arc starts and ends where its box says, in the order top right, bottom
+// right, bottom left, top left. The bottom-right box is one pixel larger and one pixel
+// further up and left, so its arc starts half a pixel higher and ends half a pixel
+// further left than a plain corner's would.
+TEST(PathShapes, RoundedRectArcsStartAndEndOnTheirBoxes) {
+    gdip::GraphicsPath path;
+    path.create();
+    addRoundedRect(path, 3, 4, 300, 200, 20);
+    const std::vector<gdip::PointF> points = path.points();
+    const gdip::PointF ends[] = {
+        {293, 4},     {303, 14},   // top right: box (283, 4, 20, 20) from 270 degrees
+        {303, 193.5f}, {292.5f, 204},  // bottom right: box (282, 183, 21, 21) from 0 degrees
+        {13, 204},    {3, 194},    // bottom left: box (3, 184, 20, 20) from 90 degrees
+        {3, 14},      {13, 4},     // top left: box (3, 4, 20, 20) from 180 degrees
+    };
+    size_t at = 0;
+    for (const gdip::PointF& end : ends) {
+        auto isAt = [&](const gdip::PointF& p) { return std::fabs(p.x - end.x) < 0.01f && std::fabs(p.y - end.y) < 0.01f; };
+        while (at < points.size() && !isAt(points[at])) ++at;
+        EXPECT_LT(at, points.size()) << "no point at " << end.x << ", " << end.y << " after the ones before it";
+    }
 }
 
 TEST(PathShapes, TopRoundedPathIsOpenAtTheBottom) {

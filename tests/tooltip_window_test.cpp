@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gdiplus/tooltip_window.h"
+#include "support/desktop.h"
 
 using gdip::ToolRecord;
 using gdip::TooltipWindow;
@@ -192,7 +193,7 @@ TEST(TooltipWindow, ToolWithEmptyRectShowsOnceItHasAnArea) {
     EXPECT_FALSE(tipShowsWithMouseAt(tip, 150, 150));
     tip.setToolRect(1, RECT{0, 0, 200, 100});
     EXPECT_TRUE(tipShowsWithMouseAt(tip, 160, 150));
-    SetCursorPos(500, 500);
+    ParkCursor();
 }
 
 TEST(TooltipWindow, DestroyingTheObjectDestroysItsWindow) {

@@ -9,14 +9,39 @@
 #include "app/main_window.h"
 #include "runtime/window.h"
 #include "support/fake_services.h"
+#include "support/own_window.h"
 
 namespace {
 
 const char kPath[] = "/app/qzbwl/qzbwl.txt";
+const char kSeparator[] = "【↑更新↑】";
 
 std::string Manifest(const std::string& version, const std::string& enabled, const std::string& notes,
                      const std::string& address) {
-    return version + ManifestSeparator + enabled + ManifestSeparator + notes + ManifestSeparator + address;
+    return version + kSeparator + enabled + kSeparator + notes + kSeparator + address;
+}
+
+TEST(Manifest, IsFetchedFromTheSitesManifestPath) {
+    std::string address = ManifestAddress;
+    EXPECT_EQ(address.compare(0, 7, "http://"), 0) << address;
+    ASSERT_GT(address.size(), sizeof kPath - 1);
+    EXPECT_EQ(address.substr(address.size() - (sizeof kPath - 1)), kPath) << address;
+    EXPECT_EQ(address.find('/', 7), address.size() - (sizeof kPath - 1)) << "the path follows the host: " << address;
+}
+
+TEST(Manifest, SplitsAtEverySeparatorAndNowhereElse) {
+    const struct {
+        std::string text;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {"1.1【↑更新↑】真【↑更新↑】说明【↑更新↑】http://d/x.exe", {"1.1", "真", "说明", "http://d/x.exe"}},
+        {"a【↑更新↑】【↑更新↑】b【↑更新↑】", {"a", "", "b", ""}},
+        // The separator's pieces alone, and the arrows without the brackets, split nothing.
+        {"a【b】c↑更新↑d【↑更新e", {"a【b】c↑更新↑d【↑更新e"}},
+        {"", {""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitManifest(c.text), c.parts) << c.text;
+    EXPECT_STREQ(ManifestSeparator, kSeparator);
 }
 
 class UpdateCheckerTest : public ::testing::Test {
@@ -48,7 +73,7 @@ TEST_F(UpdateCheckerTest, DecidesWhetherToOfferAnUpdate) {
         {Manifest("0.9", "真", "a", "b"), true},                      // lower counts as different
         {Manifest("1.00000001", "真", "n", "http://d/x.exe"), false},  // within 1e-7
         {Manifest("abc", "真", "n", "http://d/x.exe"), true},          // not a number: 0
-        {Manifest("2", "真", "n", "http://d/x.exe") + ManifestSeparator + "extra", true},  // five parts
+        {Manifest("2", "真", "n", "http://d/x.exe") + kSeparator + "extra", true},  // five parts
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(FetchServing(c.manifest)) << c.manifest;
@@ -57,7 +82,7 @@ TEST_F(UpdateCheckerTest, DecidesWhetherToOfferAnUpdate) {
 }
 
 TEST_F(UpdateCheckerTest, ReadsTheFourFieldsAndIgnoresTheRest) {
-    ASSERT_TRUE(FetchServing(Manifest("1.1", "真", "第一行\r\n第二行", "http://d/x.exe") + ManifestSeparator + "more"));
+    ASSERT_TRUE(FetchServing(Manifest("1.1", "真", "第一行\r\n第二行", "http://d/x.exe") + kSeparator + "more"));
     EXPECT_EQ(checker->ops->Version(checker), "1.1");
     EXPECT_TRUE(checker->ops->IsEnabled(checker));
     EXPECT_EQ(checker->ops->Notes(checker), "第一行\r\n第二行");
@@ -86,7 +111,7 @@ TEST_F(UpdateCheckerTest, AnythingButAFullManifestIsNoManifest) {
         EXPECT_FALSE(checker->ops->IsUpdateAvailable(checker, "1")) << c.what;
         EXPECT_FALSE(checker->ops->PromptAndUpdate(checker)) << c.what;
     }
-    EXPECT_FALSE(FetchServing(std::string("1.1") + ManifestSeparator + "真" + ManifestSeparator + "three"));
+    EXPECT_FALSE(FetchServing(std::string("1.1") + kSeparator + "真" + kSeparator + "three"));
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -163,7 +188,7 @@ TEST_F(UpdateAtStart, NoManifestMeansNoQuestion) {
 // first and the main window never showed.
 struct EndingServices : FakeServices {
     void endProgram(int exitCode) override {
-        HWND main = FindWindowA("LzWindow", "岚舟备忘录");
+        HWND main = FindOwnWindow("LzWindow", "岚舟备忘录");
         bool ok = shellOpens == std::vector<std::string>{"http://d/x.exe"} && !(main && IsWindowVisible(main));
         rt::realServices().endProgram(ok ? exitCode : 99);
     }

@@ -1,20 +1,271 @@
-// The windows' designed sizes, the minimum-size rule and the viewer's layout, on real
-// windows under Wine.
+// The windows as the user meets them, on real windows under Wine: each window's caption,
+// size, minimum size and boxes, each control's kind, place, size, text, font, limit and
+// style, written out here once so that a slip in the designs shows; the minimum-size rule
+// and the viewer's layout run through the windows' own handlers.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/add_memo_window.h"
 #include "app/main_window.h"
 #include "app/viewer_window.h"
 #include "app/window_designs.h"
 #include "app/window_rules.h"
+#include "runtime/hypertext_pane.h"
 #include "runtime/window.h"
 #include "support/fake_services.h"
 
 namespace {
 
 bool operator==(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
+    return text;
+}
+
+// The panes' style sheet, but for the two link lines.
+std::string PaneSheet(const std::string& link, const std::string& hover) {
+    return JoinLines({
+        "body {font-size: 14pt; color:black; font-family:\"微软雅黑\"}",
+        "p  {font-size: 18pt; color:black;}",
+        "h1 {font-size: 18pt; color:black; font-weight:bold}",
+        "h2 {font-size: 17pt; color:#ff9900; font-weight:bold}",
+        "h3 {font-size: 16pt; color:#ff9900; font-weight:bold}",
+        "h4 {font-size: 15pt; color:black; font-weight:bold}",
+        "h5 {font-size: 14pt; color:#ff9900; font-weight:bold}",
+        "h6 {font-size: 65%; color:#626262; font-weight:normal}",
+        link,
+        hover,
+        "sub {font-size:65%; vertical-align:bottom}",
+        "sup {font-size:65%; vertical-align:top}",
+        "big {font-size:125%}",
+        "small {font-size:75%}",
+        ".comment {color:green}",
+    });
+}
+
+const std::string kListPaneSheet = PaneSheet("a:link {text-decoration:none; color:green; font-size:24px}",
+                                             "a:hover {text-decoration:underline; color:green; font-size:24px}");
+const std::string kCommandPaneSheet =
+    PaneSheet("a:link {text-decoration:none; color:blue}", "a:hover {text-decoration:underline; color:blue}");
+
+const char kPageHeader[] =
+    "<center><h3>    岚舟备忘录-方便的综合辅助办公软件    </h3>\r\n<hr></center>\r\n<h1>今日备忘</h1>       "
+    "<a event=\"添加备忘\">>添加备忘</a>  <a event=\"所有备忘\">>所有备忘</a>\r\n<center><hr></center>";
+
+// The command pane up to the site anchor's address, and from the end of the address on.
+const char kCommandsBeforeSite[] =
+    "<center><hr>\r\n<a event=\"设置\">软件设置</a>  <a event=\"插件\">插件管理</a>  <a event=\"工具\">常用工具</a>  "
+    "<a event=\"关于\">关于软件</a>  <a event=\"官网\" href=\"http://";
+const char kCommandsAfterSite[] = "/app/qzbwl/\">软件官网</a>\r\n</center>";
+
+struct WindowRow {
+    const char* name;
+    HWND (*load)();
+    const char* caption;
+    SIZE size;
+    SIZE minimum;
+    bool minimizeBox, maximizeBox;
+};
+
+HWND LoadMain() { return LoadMainWindow(); }
+HWND LoadAddMemo() { return LoadAddMemoWindow(nullptr); }
+HWND LoadViewer() { return LoadViewerWindow(nullptr); }
+
+const WindowRow kWindowRows[] = {
+    {"MainWindow", LoadMain, "岚舟备忘录", {281, 393}, {281, 393}, true, false},
+    {"AddMemoWindow", LoadAddMemo, "添加备忘", {377, 281}, {377, 281}, true, false},
+    {"MemoViewerWindow", LoadViewer, "", {364, 292}, {364, 292}, true, true},
+};
+
+struct Font {
+    const char* face;  // null: the runtime's default
+    int height;
+};
+
+struct ControlRow {
+    size_t window;  // into kWindowRows
+    const char* name;
+    const char* className;
+    DWORD style;  // the bits that tell the kind and the settings: all must be set
+    DWORD exStyle;
+    RECT place;   // left, top, width, height
+    const char* text;
+    Font font;
+    int limit;  // edit boxes: bytes, 0 for none
+};
+
+const DWORD kCheckBox = BS_AUTOCHECKBOX;
+const DWORD kPushButton = BS_PUSHBUTTON;
+
+const ControlRow kControlRows[] = {
+    {0, "简单超文本框1", "LzHypertextPane", 0, 0, {2, 25, 276, 319}, nullptr, {}, 0},
+    {0, "简单超文本框2", "LzHypertextPane", 0, 0, {3, 344, 276, 47}, nullptr, {}, 0},
+    {1, "透明标签2", "Static", 0, WS_EX_TRANSPARENT, {16, 29, 80, 24}, "备忘时间：", {}, 0},
+    {1, "日期框1", "SysDateTimePick32", 0, 0, {77, 31, 112, 20}, nullptr, {}, 0},
+    {1, "选择框1", "Button", kCheckBox, 0, {200, 24, 160, 32}, "每天（当勾选之后前面的日期无效）", {}, 0},
+    {1, "透明标签1", "Static", 0, WS_EX_TRANSPARENT, {16, 68, 80, 24}, "备忘标题：", {}, 0},
+    {1, "编辑框1", "Edit", 0, WS_EX_CLIENTEDGE, {77, 68, 283, 24}, "", {"微软雅黑", -14}, 50},
+    {1, "按钮2", "Button", kPushButton, 0, {201, 98, 64, 24}, "清空内容", {}, 0},
+    {1, "按钮1", "Button", kPushButton, 0, {296, 98, 64, 24}, "添加备忘", {}, 0},
+    {1, "透明标签3", "Static", 0, WS_EX_TRANSPARENT, {16, 103, 144, 32}, "备忘内容（支持HTML代码）：", {}, 0},
+    {1, "编辑框2", "Edit", ES_MULTILINE | WS_VSCROLL, WS_EX_CLIENTEDGE, {16, 128, 344, 144}, "", {"微软雅黑", -16}, 0},
+    {2, "超文本浏览框1", "LzBrowserPane", 0, 0, {40, 48, 100, 100}, nullptr, {}, 0},
+};
+
+RECT ChildRectInParent(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+
+// The main window is the real one, handlers and all; the services keep it from asking
+// the network or showing a message box.
+class WindowCatalogue : public ::testing::Test {
+protected:
+    FakeServices fake;
+    std::vector<HWND> windows;
+
+    void SetUp() override {
+        for (const WindowRow& row : kWindowRows) windows.push_back(row.load());
+    }
+    void TearDown() override {
+        for (HWND w : windows)
+            if (IsWindow(w)) DestroyWindow(w);
+    }
+};
+
+TEST_F(WindowCatalogue, WindowsHaveTheirCaptionSizeAndBoxes) {
+    for (size_t i = 0; i < std::size(kWindowRows); ++i) {
+        const WindowRow& row = kWindowRows[i];
+        HWND w = windows[i];
+        ASSERT_TRUE(w) << row.name;
+        EXPECT_EQ(rt::WindowText(w), row.caption) << row.name;
+        SIZE size = rt::WindowSize(w);
+        EXPECT_EQ(size.cx, row.size.cx) << row.name;
+        EXPECT_EQ(size.cy, row.size.cy) << row.name;
+        LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE);
+        EXPECT_EQ((style & WS_MINIMIZEBOX) != 0, row.minimizeBox) << row.name;
+        EXPECT_EQ((style & WS_MAXIMIZEBOX) != 0, row.maximizeBox) << row.name;
+        EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0) << row.name << ": the skin draws title and frame";
+    }
+}
+
+// One past the minimum in a dimension is kept; one short in either resets both.
+TEST_F(WindowCatalogue, EachWindowKeepsItsOwnMinimumSize) {
+    for (size_t i = 0; i < std::size(kWindowRows); ++i) {
+        const WindowRow& row = kWindowRows[i];
+        SIZE minimum = row.minimum;
+        struct Case {
+            SIZE requested, expected;
+        } cases[] = {
+            {{minimum.cx, minimum.cy}, minimum},
+            {{minimum.cx + 1, minimum.cy + 1}, {minimum.cx + 1, minimum.cy + 1}},
+            {{minimum.cx - 1, minimum.cy + 100}, minimum},
+            {{minimum.cx + 100, minimum.cy - 1}, minimum},
+        };
+        for (const Case& c : cases) {
+            rt::ResizeWindow(windows[i], c.requested.cx, c.requested.cy);
+            SIZE got = rt::WindowSize(windows[i]);
+            EXPECT_TRUE(got.cx == c.expected.cx && got.cy == c.expected.cy)
+                << row.name << " " << c.requested.cx << "x" << c.requested.cy << " gave " << got.cx << "x" << got.cy;
+        }
+    }
+}
+
+TEST_F(WindowCatalogue, ControlsAreOfTheirKindAtTheirPlaceWithTheirText) {
+    for (const ControlRow& row : kControlRows) {
+        HWND window = windows[row.window];
+        HWND control = rt::FindControl(window, row.name);
+        ASSERT_TRUE(control) << row.name;
+        EXPECT_EQ(GetParent(control), window) << row.name;
+        char className[64] = "";
+        GetClassNameA(control, className, sizeof className);
+        EXPECT_STRCASEEQ(className, row.className) << row.name;
+        auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
+        auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE));
+        // Button kinds are a number in the low bits, not flags.
+        bool isButton = row.style == kCheckBox || row.style == kPushButton;
+        EXPECT_EQ(style & (isButton ? BS_TYPEMASK : row.style), row.style) << row.name;
+        EXPECT_EQ(exStyle & row.exStyle, row.exStyle) << row.name;
+        EXPECT_EQ(rt::WindowText(control), row.text ? row.text : rt::WindowText(control)) << row.name;
+        if (row.window == 2) continue;  // the viewer's pane is laid out on every size: below
+        RECT r = ChildRectInParent(control);
+        EXPECT_EQ(r.left, row.place.left) << row.name;
+        EXPECT_EQ(r.top, row.place.top) << row.name;
+        EXPECT_EQ(r.right - r.left, row.place.right) << row.name;
+        EXPECT_EQ(r.bottom - r.top, row.place.bottom) << row.name;
+    }
+}
+
+TEST_F(WindowCatalogue, EditBoxesHaveTheirFontLimitAndLook) {
+    for (const ControlRow& row : kControlRows) {
+        if (std::string(row.className) != "Edit") continue;
+        HWND edit = rt::FindControl(windows[row.window], row.name);
+        LOGFONTA font{};
+        auto handle = reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0));
+        ASSERT_TRUE(GetObjectA(handle, sizeof font, &font)) << row.name;
+        EXPECT_STREQ(font.lfFaceName, row.font.face) << row.name;
+        EXPECT_EQ(font.lfHeight, row.font.height) << row.name;
+        EXPECT_EQ(font.lfCharSet, GB2312_CHARSET) << row.name;
+        // No limit: as much as the edit control takes (0x7FFFFFFE, or all bits for many lines).
+        auto limit = static_cast<DWORD>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+        EXPECT_TRUE(row.limit ? limit == static_cast<DWORD>(row.limit) : limit >= 0x7FFFFFFE) << row.name << ": " << limit;
+        auto style = static_cast<DWORD>(GetWindowLongPtrA(edit, GWL_STYLE));
+        EXPECT_EQ(style & ES_NOHIDESEL, 0u) << row.name << ": the selection hides without the focus";
+        EXPECT_EQ(style & (ES_MULTILINE | WS_VSCROLL), row.style) << row.name << ": one line, or many with a scroll bar";
+    }
+}
+
+TEST(WindowDesigns, TheViewerPaneIsDesignedWhereItIsThenLaidOut) {
+    for (const ControlRow& row : kControlRows) {
+        if (row.window != 2) continue;
+        const rt::ControlDesign& design = MemoViewerWindowDesign.controls.at(0);
+        EXPECT_EQ(design.name, row.name);
+        EXPECT_EQ(design.kind, rt::ControlKind::BrowserPane);
+        EXPECT_EQ(design.x, row.place.left);
+        EXPECT_EQ(design.y, row.place.top);
+        EXPECT_EQ(design.width, row.place.right);
+        EXPECT_EQ(design.height, row.place.bottom);
+    }
+}
+
+TEST_F(WindowCatalogue, PanesShowTheirPagesWithTheirStyleSheets) {
+    HWND list = rt::FindControl(windows[0], "简单超文本框1");
+    HWND commands = rt::FindControl(windows[0], "简单超文本框2");
+    EXPECT_EQ(rt::HypertextStyleSheet(list), kListPaneSheet);
+    EXPECT_EQ(rt::HypertextStyleSheet(commands), kCommandPaneSheet);
+    // The list page replaced the designed markup, but starts with it.
+    std::string page = rt::HypertextMarkup(list);
+    EXPECT_EQ(page.compare(0, sizeof kPageHeader - 1, kPageHeader), 0) << page;
+    // The date line went in front of the designed command markup.
+    std::string markup = rt::HypertextMarkup(commands);
+    size_t at = markup.find(kCommandsBeforeSite);
+    ASSERT_NE(at, std::string::npos) << markup;
+    std::string rest = markup.substr(at + sizeof kCommandsBeforeSite - 1);
+    size_t quote = rest.find('"');
+    ASSERT_NE(quote, std::string::npos);
+    std::string host = rest.substr(0, rest.find('/'));
+    EXPECT_FALSE(host.empty());
+    EXPECT_EQ(rest.substr(host.size()), kCommandsAfterSite);
+}
+
+TEST(WindowDesigns, PanesAreDesignedWithTheirMarkupAndStyleSheets) {
+    const std::vector<rt::ControlDesign>& panes = MainWindowDesign.controls;
+    ASSERT_EQ(panes.size(), 2u);
+    EXPECT_EQ(panes[0].text, kPageHeader);
+    EXPECT_EQ(TodayPageHeader, std::string(kPageHeader));
+    EXPECT_EQ(panes[0].styleSheet, kListPaneSheet);
+    EXPECT_EQ(panes[1].styleSheet, kCommandPaneSheet);
+    EXPECT_EQ(panes[1].text.compare(0, sizeof kCommandsBeforeSite - 1, kCommandsBeforeSite), 0) << panes[1].text;
+}
+
 
 TEST(MinimumSizeRule, ResetsBothDimensionsWhenEitherIsTooSmall) {
     struct Case {
@@ -33,38 +284,18 @@ TEST(MinimumSizeRule, ResetsBothDimensionsWhenEitherIsTooSmall) {
     }
 }
 
-struct WindowCase {
-    const char* name;
-    HWND (*load)(HWND parent);
-    const rt::WindowDesign& design;
-};
-
-HWND LoadMain(HWND) { return rt::LoadWindow(MainWindowDesign, {.sizeChanged = [](HWND w) {
-                                                                    EnforceMinimumSize(w, {281, 393});
-                                                                }}); }
-
-const WindowCase kWindows[] = {
-    {"main", LoadMain, MainWindowDesign},
-    {"add memo", LoadAddMemoWindow, AddMemoWindowDesign},
-    {"viewer", LoadViewerWindow, MemoViewerWindowDesign},
-};
-
-TEST(Windows, OpenAtTheirDesignedSizeCentredOnTheScreen) {
-    for (const WindowCase& c : kWindows) {
-        HWND w = c.load(nullptr);
-        ASSERT_TRUE(w) << c.name;
-        SIZE designed{c.design.width, c.design.height};
-        EXPECT_TRUE(rt::WindowSize(w) == designed) << c.name;
+TEST_F(WindowCatalogue, OpenCentredOnTheScreen) {
+    for (size_t i = 0; i < std::size(kWindowRows); ++i) {
+        const WindowRow& row = kWindowRows[i];
         RECT r;
-        GetWindowRect(w, &r);
-        EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - c.design.width) / 2) << c.name;
-        EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - c.design.height) / 2) << c.name;
-        EXPECT_TRUE(IsWindowVisible(w)) << c.name;
-        DestroyWindow(w);
+        GetWindowRect(windows[i], &r);
+        EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - row.size.cx) / 2) << row.name;
+        EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - row.size.cy) / 2) << row.name;
+        EXPECT_TRUE(IsWindowVisible(windows[i])) << row.name;
     }
 }
 
-TEST(Windows, ResizingBelowTheMinimumSnapsBack) {
+TEST_F(WindowCatalogue, ResizingBelowTheMinimumSnapsBack) {
     struct Case {
         size_t window;
         SIZE requested, expected;
@@ -74,21 +305,12 @@ TEST(Windows, ResizingBelowTheMinimumSnapsBack) {
         {2, {364, 291}, {364, 292}}, {2, {800, 600}, {800, 600}},
     };
     for (const Case& c : cases) {
-        const WindowCase& wc = kWindows[c.window];
-        HWND w = wc.load(nullptr);
+        HWND w = windows[c.window];
         rt::ResizeWindow(w, c.requested.cx, c.requested.cy);
         SIZE got = rt::WindowSize(w);
-        EXPECT_TRUE(got == c.expected) << wc.name << " " << c.requested.cx << "x" << c.requested.cy << " gave "
-                                       << got.cx << "x" << got.cy;
-        DestroyWindow(w);
+        EXPECT_TRUE(got == c.expected) << kWindowRows[c.window].name << " " << c.requested.cx << "x"
+                                       << c.requested.cy << " gave " << got.cx << "x" << got.cy;
     }
-}
-
-RECT ChildRectInParent(HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 TEST(ViewerLayout, PaneFillsTheWindowBelowTheTitleBar) {
@@ -169,32 +391,26 @@ TEST(ViewerLayout, IsLaidOutBeforeTheViewerIsFirstShown) {
     DestroyWindow(viewer);
 }
 
-TEST(Windows, ControlsSitAtTheirDesignedPlaces) {
-    HWND w = LoadAddMemoWindow(nullptr);
-    for (const rt::ControlDesign& c : AddMemoWindowDesign.controls) {
-        HWND control = rt::FindControl(w, c.name);
-        ASSERT_TRUE(control) << c.name;
-        RECT r = ChildRectInParent(control);
-        EXPECT_EQ(r.left, c.x) << c.name;
-        EXPECT_EQ(r.top, c.y) << c.name;
-        EXPECT_EQ(r.right - r.left, c.width) << c.name;
-        EXPECT_EQ(r.bottom - r.top, c.height) << c.name;
-    }
-    // The add-memo window keeps its controls where they are at any size.
+TEST_F(WindowCatalogue, TheAddMemoWindowKeepsItsControlsWhereTheyAreAtAnySize) {
+    HWND w = windows[1];
     rt::ResizeWindow(w, 600, 500);
-    RECT r = ChildRectInParent(rt::FindControl(w, "按钮1"));
-    EXPECT_EQ(r.left, 296);
-    EXPECT_EQ(r.top, 98);
-    EXPECT_EQ(SendMessageA(rt::FindControl(w, "编辑框1"), EM_GETLIMITTEXT, 0, 0), 50);
-    DestroyWindow(w);
+    for (const ControlRow& row : kControlRows) {
+        if (row.window != 1) continue;
+        RECT r = ChildRectInParent(rt::FindControl(w, row.name));
+        EXPECT_EQ(r.left, row.place.left) << row.name;
+        EXPECT_EQ(r.top, row.place.top) << row.name;
+        EXPECT_EQ(r.right - r.left, row.place.right) << row.name;
+        EXPECT_EQ(r.bottom - r.top, row.place.bottom) << row.name;
+    }
 }
 
 TEST(Windows, ReleaseTheFontsOfTheirControlsWhenDestroyed) {
     HWND w = LoadAddMemoWindow(nullptr);
     std::vector<HGDIOBJ> fonts;
-    for (const rt::ControlDesign& c : AddMemoWindowDesign.controls) {
-        auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(rt::FindControl(w, c.name), WM_GETFONT, 0, 0));
-        ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << c.name;
+    for (const ControlRow& row : kControlRows) {
+        if (row.window != 1) continue;
+        auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(rt::FindControl(w, row.name), WM_GETFONT, 0, 0));
+        ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << row.name;
         fonts.push_back(font);
     }
     DestroyWindow(w);

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # A new user's first memo, seen from outside: the built program under Wine on the test
 # display, driven by the keyboard only. Then the memo must be listed on screen and its
-# page and record must be on disk.
-#   first_memo.sh PROGRAM.exe WORK_FOLDER
+# page and record must be on disk. The program was built to fetch its update manifest from
+# PORT on this machine; the test serves one there that offers nothing new, and holding the
+# port keeps anything else from answering.
+#   first_memo.sh PROGRAM.exe WORK_FOLDER PORT
 set -euo pipefail
 program=$1
 work=$2
+port=$3
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run="$here/../../scripts/wine-run"
 
@@ -13,11 +16,23 @@ rm -rf "$work" && mkdir -p "$work" && cp "$program" "$work/qzbwl.exe"
 
 source "$here/window_tools.sh"
 
+# The program's own version, enabled: no question at start.
+mkdir -p "$work/site/app/qzbwl"
+printf '1【↑更新↑】真【↑更新↑】说明【↑更新↑】http://127.0.0.1:%s/x.exe' "$port" | iconv -f UTF-8 -t GBK \
+  >"$work/site/app/qzbwl/qzbwl.txt"
+python3 -u -m http.server --bind 127.0.0.1 --directory "$work/site" "$port" 2>"$work/server.log" >&2 &
+server_pid=$!
+trap 'kill $server_pid 2>/dev/null || true' EXIT
+for _ in $(seq 50); do grep -q "Serving HTTP" "$work/server.log" 2>/dev/null && break; sleep 0.1; done
+kill -0 $server_pid 2>/dev/null ||
+  fail "cannot serve the manifest on port $port (configure with another -DLZ_TEST_PORT): $(cat "$work/server.log")"
+
 "$wine_run" "$work/qzbwl.exe" &
 program_pid=$!
-trap 'kill $program_pid 2>/dev/null || true' EXIT
+trap 'kill $program_pid $server_pid 2>/dev/null || true' EXIT
 
 main=$(find_window "岚舟备忘录") || fail "the main window did not appear"
+grep -q '"GET /app/qzbwl/qzbwl.txt HTTP' "$work/server.log" || fail "the program did not ask for its manifest: $(cat "$work/server.log")"
 xdotool windowfocus "$main"
 sleep 1
 import -window root "$work/start.png"
@@ -63,5 +78,6 @@ keys alt+F4
 for _ in $(seq 50); do kill -0 $program_pid 2>/dev/null || break; sleep 0.2; done
 kill -0 $program_pid 2>/dev/null && fail "the program did not end when its main window closed"
 wait $program_pid || fail "the program ended with code $?"
+kill $server_pid 2>/dev/null || true
 trap - EXIT
 echo "1 passed, 0 failed"
