@@ -16,6 +16,14 @@ inline constexpr UINT stateDisabled = ODS_DISABLED;  // 4
 inline constexpr UINT stateFocus = ODS_FOCUS;        // 0x10
 inline constexpr UINT stateHover = 0x40;
 
+// Calls `visit` with every direct "BUTTON" child of `parent`, one after another.
+template <typename Visit>
+void forEachButtonChild(HWND parent, Visit visit) {
+    for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child;
+         child = FindWindowExA(parent, child, "BUTTON", nullptr))
+        visit(child);
+}
+
 // The 1-based index of the control in the window's button array; 0 when it is not there.
 int findButtonIndex(const SkinWindowRecord& record, HWND control);
 

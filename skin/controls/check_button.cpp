@@ -168,11 +168,10 @@ void paintOnBackground(SkinEngine& engine, HWND control, float captionLeft, floa
 void InstallCheckAndRadioButtons(SkinEngine& engine, int windowIndex, HWND parent) {
     if (!engine.settings.controlSkinning) return;
     SkinWindowRecord& record = engine.registry().at(windowIndex);
-    for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child;
-         child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
+    forEachButtonChild(parent, [&](HWND child) {
         const int kind = checkKindOf(child);
         if (kind && !findButtonIndex(record, child)) installCheckButton(record, windowIndex, parent, child, kind);
-    }
+    });
 }
 
 void PaintRadioButton(SkinEngine& engine, HWND control, UINT state) {

@@ -1,5 +1,6 @@
-#include "gdiplus/font.h"
 #include "skin/controls/control_font.h"
+
+#include "gdiplus/font.h"
 
 namespace skin {
 

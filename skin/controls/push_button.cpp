@@ -138,10 +138,9 @@ void paintCaption(const Face& f, HWND button, const ButtonRecord& entry) {
 void InstallPushButtons(SkinEngine& engine, int windowIndex, HWND parent) {
     if (!engine.settings.controlSkinning) return;
     SkinWindowRecord& record = engine.registry().at(windowIndex);
-    for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child;
-         child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
+    forEachButtonChild(parent, [&](HWND child) {
         if (isPlainPushButton(child) && !findButtonIndex(record, child)) installPushButton(record, windowIndex, child);
-    }
+    });
 }
 
 void PaintPushButtonFace(SkinEngine& engine, HWND button, HDC dc, UINT state, const RECT& rect) {
