@@ -2,7 +2,7 @@
 // program's own settings, each figure beside a plain GDI copy of the same area measured
 // in the same run: a full paint (repeated, and after a change of size, when the picture
 // is stretched anew), presenting the back buffer, one step of a caption button's fade,
-// and the full paints maximised at 1280 x 1024.
+// one repaint of a skinned push button, and the full paints maximised at 1280 x 1024.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include "bench/bench_timing.h"
 #include "gdiplus/library.h"
 #include "lz_assets_embedded.h"
+#include "skin/controls/button_procedure.h"
 #include "skin/engine/skin_engine.h"
 
 namespace {
@@ -52,6 +53,8 @@ int main() {
 
     HWND window = CreateWindowExA(0, "STATIC", "岚舟备忘录", WS_POPUP | WS_MINIMIZEBOX, 100, 100, 281, 393, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND button = CreateWindowExA(0, "BUTTON", "添加备忘", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 300, 75, 25,
+                                  window, nullptr, GetModuleHandleA(nullptr), nullptr);
     engine.skinWindow(window);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -90,6 +93,12 @@ int main() {
         GdiFlush();
     });
     Report("one fade step (minimise button, 26 x 18)", fade, PlainCopyMs(window, 26, 18, runs * 4));
+
+    const double buttonFace = MedianMs(runs * 4, [&] {
+        skin::RedrawButton(engine, button, 0, true);
+        GdiFlush();
+    });
+    Report("one skinned push button, hover, 75 x 25", buttonFace, PlainCopyMs(window, 75, 25, runs * 4));
 
     SetWindowPos(window, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client{};
