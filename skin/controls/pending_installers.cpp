@@ -4,8 +4,6 @@
 
 namespace skin {
 
-void InstallPushButtons(SkinEngine&, int, HWND) {}
-void InstallCheckAndRadioButtons(SkinEngine&, int, HWND) {}
 void InstallEditsAndComboBoxes(SkinEngine&, int, HWND) {}
 void InstallUpDowns(SkinEngine&, int, HWND) {}
 void InstallHeaders(SkinEngine&, int, HWND) {}
