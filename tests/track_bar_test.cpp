@@ -76,6 +76,20 @@ TEST(TrackBarStyles, TickModeFollowsTheStrongestStyle) {
     for (const auto& c : cases) EXPECT_EQ(tickModeOf(c.style), c.mode) << c.style;
 }
 
+TEST(TrackBarStyles, AVerticalChannelIsReadAlongTheBar) {
+    const RECT asIfHorizontal{8, 10, 192, 14};
+    const RECT standing{10, 8, 14, 192};
+    for (const RECT& given : {asIfHorizontal, standing}) {
+        const RECT r = channelAlongTheBar(given, true);
+        EXPECT_EQ(r.left, 8);
+        EXPECT_EQ(r.top, 10);
+        EXPECT_EQ(r.right, 192);
+        EXPECT_EQ(r.bottom, 14);
+    }
+    const RECT r = channelAlongTheBar(standing, false);  // a horizontal bar is taken as it is
+    EXPECT_EQ(r.left, 10);
+}
+
 TrackBarReading horizontalReading(float pos) {
     TrackBarReading r;
     r.channel = {8, 10, 192, 14};

@@ -19,9 +19,11 @@ constexpr int hotKindTrackBar = 2;
 
 float floatOf(LONG value) { return static_cast<float>(value); }
 
-TrackBarReading readTrackBar(HWND bar) {
+TrackBarReading readTrackBar(const TrackBarEntry& entry) {
+    const HWND bar = entry.hwnd;
     TrackBarReading reading;
     SendMessageA(bar, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reading.channel));
+    reading.channel = channelAlongTheBar(reading.channel, entry.vertical);
     SendMessageA(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&reading.thumb));
     reading.pos = static_cast<float>(SendMessageA(bar, TBM_GETPOS, 0, 0));
     reading.min = static_cast<float>(SendMessageA(bar, TBM_GETRANGEMIN, 0, 0));
@@ -82,7 +84,7 @@ void drawKnob(gdip::Graphics& graphics, const gdip::RectF& knob, const TrackBarR
 }
 
 void drawTrackBar(SkinEngine& engine, const TrackBarEntry& bar, gdip::Graphics& graphics, int width, int height) {
-    const TrackBarReading reading = readTrackBar(bar.hwnd);
+    const TrackBarReading reading = readTrackBar(bar);
     const TrackBarShapes shapes = trackBarShapes(bar, reading);
     if (engine.settings.trackBarFrame) drawBarPlate(graphics, width, height, bar.vertical, 30, 3);
     drawChannel(graphics, shapes.channel, bar.vertical);
@@ -129,6 +131,11 @@ void onMouseLeave(SkinEngine& engine, const ControlSlot<TrackBarEntry>& slot) {
 }
 
 }  // namespace
+
+RECT channelAlongTheBar(const RECT& channel, bool vertical) {
+    if (!vertical || channel.bottom - channel.top <= channel.right - channel.left) return channel;
+    return RECT{channel.top, channel.left, channel.bottom, channel.right};
+}
 
 int tickModeOf(LONG style) {
     if (style & TBS_NOTICKS) return NoTicks;

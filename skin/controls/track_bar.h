@@ -29,6 +29,10 @@ struct TrackBarShapes {
     gdip::RectF valueLine;
 };
 
+// Windows reports a vertical bar's channel laid out as if the bar were horizontal, Wine
+// as it stands; the painter takes it the first way. A channel is longer than it is wide.
+RECT channelAlongTheBar(const RECT& channel, bool vertical);
+
 int tickModeOf(LONG style);
 TrackBarShapes trackBarShapes(const TrackBarEntry& bar, const TrackBarReading& reading);
 
