@@ -44,6 +44,19 @@ inline WNDPROC previousProcOf(HWND control) {
     return reinterpret_cast<WNDPROC>(GetPropA(control, prop::previousProc));
 }
 
+// Hands a message to the procedure the skin replaced.
+inline LRESULT passToPrevious(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC previous = previousProcOf(control);
+    return previous ? CallWindowProcA(previous, control, message, wParam, lParam)
+                    : DefWindowProcA(control, message, wParam, lParam);
+}
+
+// Asks for WM_MOUSELEAVE, which ends the control's hover look.
+inline void trackMouseLeave(HWND control) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, control, 0};
+    TrackMouseEvent(&track);
+}
+
 // The record of the window the control was installed for, and its entry, when the
 // control's properties still name them; null otherwise.
 template <typename Entry>

@@ -84,19 +84,8 @@ void drawFrameLine(SkinEngine& engine, gdip::Graphics& graphics, SIZE size, bool
     }
 }
 
-LRESULT passOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC previous = previousProcOf(hwnd);
-    return previous ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                    : DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
 void drawFrame(SkinEngine& engine, const Slot& slot, std::optional<bool> hover = std::nullopt) {
     DrawListFrame(engine, slot.windowIndex, slot.index, hover);
-}
-
-void trackMouseLeave(HWND hwnd) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-    TrackMouseEvent(&track);
 }
 
 // The hover frame is drawn only when the mouse comes in from elsewhere.
@@ -110,20 +99,20 @@ LRESULT onMouseMove(SkinEngine& engine, const Slot& slot, HWND hwnd, WPARAM wPar
         record.lastHotControl = record.hotControl;
         record.hotControlKind = hotKindList;
     }
-    return passOn(hwnd, WM_MOUSEMOVE, wParam, lParam);
+    return passToPrevious(hwnd, WM_MOUSEMOVE, wParam, lParam);
 }
 
 LRESULT onMouseLeave(SkinEngine& engine, const Slot& slot, HWND hwnd, WPARAM wParam, LPARAM lParam) {
     slot.record->lastHotControl = 0;
     slot.entry->hovered = false;
     drawFrame(engine, slot, false);
-    return passOn(hwnd, WM_MOUSELEAVE, wParam, lParam);
+    return passToPrevious(hwnd, WM_MOUSELEAVE, wParam, lParam);
 }
 
 LRESULT onFocusChange(SkinEngine& engine, const Slot& slot, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     slot.entry->focused = message == WM_SETFOCUS;
     drawFrame(engine, slot);
-    return passOn(hwnd, message, wParam, lParam);
+    return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 // The system paints the scroll bars only; the border is the skin's, drawn after them.
@@ -155,14 +144,14 @@ LRESULT eraseVeiled(SkinEngine& engine, HWND hwnd, HDC dc) {
 }
 
 LRESULT onEraseBackground(SkinEngine& engine, HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    if (!engine.settings.transparentControls) return passOn(hwnd, WM_ERASEBKGND, wParam, lParam);
+    if (!engine.settings.transparentControls) return passToPrevious(hwnd, WM_ERASEBKGND, wParam, lParam);
     HDC dc = reinterpret_cast<HDC>(wParam);
     if (itemsOverBackground(hwnd)) {
         SetBkMode(dc, TRANSPARENT);
         return 1;  // the paint puts the items over the background itself
     }
     if (!isOwnerDrawnListBox(hwnd) && !isClass(hwnd, "ComboLBox")) return eraseVeiled(engine, hwnd, dc);
-    return passOn(hwnd, WM_ERASEBKGND, wParam, lParam);
+    return passToPrevious(hwnd, WM_ERASEBKGND, wParam, lParam);
 }
 
 // The tree view paints on its key-coloured background into a copy, which is laid over
@@ -203,10 +192,10 @@ LRESULT paintItemsOverBackground(SkinEngine& engine, HWND hwnd, LPARAM lParam) {
 
 LRESULT onPaint(SkinEngine& engine, const Slot& slot, HWND hwnd, WPARAM wParam, LPARAM lParam) {
     drawFrame(engine, slot);
-    if (!engine.settings.transparentControls) return passOn(hwnd, WM_PAINT, wParam, lParam);
+    if (!engine.settings.transparentControls) return passToPrevious(hwnd, WM_PAINT, wParam, lParam);
     if (isClass(hwnd, "SysTreeView32")) return paintTreeOverBackground(engine, hwnd, lParam);
     if (isClass(hwnd, "ListBox") || isClass(hwnd, "SysListView32")) return paintItemsOverBackground(engine, hwnd, lParam);
-    return passOn(hwnd, WM_PAINT, wParam, lParam);
+    return passToPrevious(hwnd, WM_PAINT, wParam, lParam);
 }
 
 LRESULT onKey(const Slot& slot, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -216,18 +205,18 @@ LRESULT onKey(const Slot& slot, HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     } else if (wParam >= VK_LEFT && wParam <= VK_DOWN) {
         slot.entry->arrowKeyDown = true;
     }
-    return passOn(hwnd, message, wParam, lParam);
+    return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 LRESULT onArrowKeyRepaint(SkinEngine& engine, const Slot& slot, HWND hwnd, WPARAM wParam, LPARAM lParam) {
     if (engine.settings.transparentControls && slot.entry->arrowKeyDown) InvalidateRect(hwnd, nullptr, FALSE);
-    return passOn(hwnd, arrowKeyRepaint, wParam, lParam);
+    return passToPrevious(hwnd, arrowKeyRepaint, wParam, lParam);
 }
 
 // Moving or scrolling shifts the items over a background that stays put.
 LRESULT onShift(SkinEngine& engine, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (engine.settings.transparentControls) InvalidateRect(hwnd, nullptr, TRUE);
-    return passOn(hwnd, message, wParam, lParam);
+    return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 void installList(SkinEngine& engine, int windowIndex, HWND control) {
@@ -318,7 +307,7 @@ LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     SkinEngine* engine = SkinEngine::current();
     const Slot slot = findControlSlot(engine, hwnd, &SkinWindowRecord::lists);
     if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
-    if (!slot.entry) return passOn(hwnd, message, wParam, lParam);
+    if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_MOUSEMOVE:
         return onMouseMove(*engine, slot, hwnd, wParam, lParam);
@@ -344,7 +333,7 @@ LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case arrowKeyRepaint:
         return onArrowKeyRepaint(*engine, slot, hwnd, wParam, lParam);
     }
-    return passOn(hwnd, message, wParam, lParam);
+    return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 void InstallLists(SkinEngine& engine, int windowIndex, HWND parent) {

@@ -37,12 +37,6 @@ void drawBar(SkinEngine& engine, const ProgressBarEntry& bar, gdip::Graphics& gr
     if (pen.create(toArgb(accent, 150), 1.0f)) graphics.drawPath(pen, path);
 }
 
-LRESULT passOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC previous = previousProcOf(hwnd);
-    return previous ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                    : DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
 LRESULT onPaint(SkinEngine& engine, const ControlSlot<ProgressBarEntry>& slot, HWND hwnd) {
     PAINTSTRUCT paint{};
     BeginPaint(hwnd, &paint);
@@ -73,7 +67,7 @@ LRESULT CALLBACK ProgressBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     SkinEngine* engine = SkinEngine::current();
     const ControlSlot<ProgressBarEntry> slot = findControlSlot(engine, hwnd, &SkinWindowRecord::progressBars);
     if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
-    if (!slot.entry) return passOn(hwnd, message, wParam, lParam);
+    if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_MOVE:
         PaintProgressBar(*engine, slot.windowIndex, slot.index);
@@ -87,7 +81,7 @@ LRESULT CALLBACK ProgressBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         PaintProgressBar(*engine, slot.windowIndex, slot.index);
         return 1;
     }
-    return passOn(hwnd, message, wParam, lParam);
+    return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 void InstallProgressBars(SkinEngine& engine, int windowIndex, HWND parent) {

@@ -93,22 +93,12 @@ void drawTrackBar(SkinEngine& engine, const TrackBarEntry& bar, gdip::Graphics& 
     outlineRect(graphics, shapes.valueLine, toArgb(engine.settings.accentColor, 200));
 }
 
-LRESULT passOn(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return previous ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                    : DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
 LRESULT onPaint(SkinEngine& engine, const ControlSlot<TrackBarEntry>& slot, HWND hwnd) {
     PAINTSTRUCT paint{};
     BeginPaint(hwnd, &paint);
     PaintTrackBar(engine, slot.windowIndex, slot.index);
     EndPaint(hwnd, &paint);
     return DefWindowProcA(hwnd, WM_PAINT, 0, 0);
-}
-
-void trackMouseLeave(HWND hwnd) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-    TrackMouseEvent(&track);
 }
 
 // The bar is repainted only when the mouse comes in from elsewhere.
@@ -182,9 +172,8 @@ void PaintTrackBar(SkinEngine& engine, int windowIndex, int index) {
 LRESULT CALLBACK TrackBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     SkinEngine* engine = SkinEngine::current();
     const ControlSlot<TrackBarEntry> slot = findControlSlot(engine, hwnd, &SkinWindowRecord::trackBars);
-    const WNDPROC previous = previousProcOf(hwnd);
     if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
-    if (!slot.entry) return passOn(previous, hwnd, message, wParam, lParam);
+    if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_MOVE:
         PaintTrackBar(*engine, slot.windowIndex, slot.index);
@@ -204,7 +193,7 @@ LRESULT CALLBACK TrackBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         onMouseLeave(*engine, slot);
         break;
     }
-    return passOn(previous, hwnd, message, wParam, lParam);
+    return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 void InstallTrackBars(SkinEngine& engine, int windowIndex, HWND parent) {
