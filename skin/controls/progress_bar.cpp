@@ -37,14 +37,6 @@ void drawBar(SkinEngine& engine, const ProgressBarEntry& bar, gdip::Graphics& gr
     if (pen.create(toArgb(accent, 150), 1.0f)) graphics.drawPath(pen, path);
 }
 
-LRESULT onPaint(SkinEngine& engine, const ControlSlot<ProgressBarEntry>& slot, HWND hwnd) {
-    PAINTSTRUCT paint{};
-    BeginPaint(hwnd, &paint);
-    PaintProgressBar(engine, slot.windowIndex, slot.index);
-    EndPaint(hwnd, &paint);
-    return DefWindowProcA(hwnd, WM_PAINT, 0, 0);
-}
-
 }  // namespace
 
 RECT progressBarArea(int width, int height, int pos, int low, int high, bool vertical) {
@@ -68,32 +60,14 @@ LRESULT CALLBACK ProgressBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     const ControlSlot<ProgressBarEntry> slot = findControlSlot(engine, hwnd, &SkinWindowRecord::progressBars);
     if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
     if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
-    switch (message) {
-    case WM_MOVE:
-        PaintProgressBar(*engine, slot.windowIndex, slot.index);
-        break;
-    case WM_PAINT:
-        return onPaint(*engine, slot, hwnd);
-    case WM_ERASEBKGND:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return 1;
-    case WM_NCPAINT:
-        PaintProgressBar(*engine, slot.windowIndex, slot.index);
-        return 1;
-    }
+    const auto paint = [&] { PaintProgressBar(*engine, slot.windowIndex, slot.index); };
+    if (const auto answer = answerBarPainting(hwnd, message, wParam, paint)) return *answer;
     return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 void InstallProgressBars(SkinEngine& engine, int windowIndex, HWND parent) {
-    if (!engine.settings.controlSkinning) return;
-    std::vector<ProgressBarEntry>& bars = engine.registry().at(windowIndex).progressBars;
-    for (HWND control = FindWindowExA(parent, nullptr, PROGRESS_CLASSA, nullptr); control;
-         control = FindWindowExA(parent, control, PROGRESS_CLASSA, nullptr)) {
-        if (entryIndexOf(bars, control)) continue;
-        const int index = addEntry(bars, control);
-        bars[index - 1].vertical = (GetWindowLongA(control, GWL_STYLE) & PBS_VERTICAL) != 0;
-        bars[index - 1].previousProc = subclassControl(control, ProgressBarProc, index, windowIndex);
-    }
+    installBars(engine, windowIndex, parent, PROGRESS_CLASSA, &SkinWindowRecord::progressBars, ProgressBarProc,
+                [](ProgressBarEntry& bar, LONG style) { bar.vertical = (style & PBS_VERTICAL) != 0; });
 }
 
 }  // namespace skin

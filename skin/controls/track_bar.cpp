@@ -93,14 +93,6 @@ void drawTrackBar(SkinEngine& engine, const TrackBarEntry& bar, gdip::Graphics& 
     outlineRect(graphics, shapes.valueLine, toArgb(engine.settings.accentColor, 200));
 }
 
-LRESULT onPaint(SkinEngine& engine, const ControlSlot<TrackBarEntry>& slot, HWND hwnd) {
-    PAINTSTRUCT paint{};
-    BeginPaint(hwnd, &paint);
-    PaintTrackBar(engine, slot.windowIndex, slot.index);
-    EndPaint(hwnd, &paint);
-    return DefWindowProcA(hwnd, WM_PAINT, 0, 0);
-}
-
 // The bar is repainted only when the mouse comes in from elsewhere.
 void onMouseMove(SkinEngine& engine, const ControlSlot<TrackBarEntry>& slot) {
     trackMouseLeave(slot.entry->hwnd);
@@ -174,42 +166,20 @@ LRESULT CALLBACK TrackBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     const ControlSlot<TrackBarEntry> slot = findControlSlot(engine, hwnd, &SkinWindowRecord::trackBars);
     if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
     if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
-    switch (message) {
-    case WM_MOVE:
-        PaintTrackBar(*engine, slot.windowIndex, slot.index);
-        break;
-    case WM_PAINT:
-        return onPaint(*engine, slot, hwnd);
-    case WM_ERASEBKGND:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return 1;
-    case WM_NCPAINT:
-        PaintTrackBar(*engine, slot.windowIndex, slot.index);
-        return 1;
-    case WM_MOUSEMOVE:
-        onMouseMove(*engine, slot);
-        break;
-    case WM_MOUSELEAVE:
-        onMouseLeave(*engine, slot);
-        break;
-    }
+    const auto paint = [&] { PaintTrackBar(*engine, slot.windowIndex, slot.index); };
+    if (const auto answer = answerBarPainting(hwnd, message, wParam, paint)) return *answer;
+    if (message == WM_MOUSEMOVE) onMouseMove(*engine, slot);
+    if (message == WM_MOUSELEAVE) onMouseLeave(*engine, slot);
     return passToPrevious(hwnd, message, wParam, lParam);
 }
 
 void InstallTrackBars(SkinEngine& engine, int windowIndex, HWND parent) {
-    if (!engine.settings.controlSkinning) return;
-    std::vector<TrackBarEntry>& bars = engine.registry().at(windowIndex).trackBars;
-    for (HWND control = FindWindowExA(parent, nullptr, TRACKBAR_CLASSA, nullptr); control;
-         control = FindWindowExA(parent, control, TRACKBAR_CLASSA, nullptr)) {
-        if (entryIndexOf(bars, control)) continue;
-        const LONG style = GetWindowLongA(control, GWL_STYLE);
-        const int index = addEntry(bars, control);
-        TrackBarEntry& bar = bars[index - 1];
-        bar.vertical = (style & TBS_VERT) != 0;
-        bar.tickMode = tickModeOf(style);
-        bar.selectionRange = (style & TBS_ENABLESELRANGE) != 0;
-        bar.previousProc = subclassControl(control, TrackBarProc, index, windowIndex);
-    }
+    installBars(engine, windowIndex, parent, TRACKBAR_CLASSA, &SkinWindowRecord::trackBars, TrackBarProc,
+                [](TrackBarEntry& bar, LONG style) {
+                    bar.vertical = (style & TBS_VERT) != 0;
+                    bar.tickMode = tickModeOf(style);
+                    bar.selectionRange = (style & TBS_ENABLESELRANGE) != 0;
+                });
 }
 
 }  // namespace skin
