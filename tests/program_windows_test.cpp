@@ -237,6 +237,35 @@ TEST_F(ProgramWindows, ScreenshotsOfTheThreeWindowsAndTheViewerMaximised) {
     DestroyWindow(viewer);
 }
 
+// The date box wears the list-like frame: a grey line when idle, the accent colour while
+// it has the keyboard.
+TEST_F(ProgramWindows, TheDateBoxHasTheListFrameWithTheAccentUnderFocus) {
+    HWND add = LoadAddMemoWindow(main);
+    HWND date = rt::FindControl(add, "日期框1");
+    const auto& lists = recordOf(add).lists;
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_EQ(lists[0].hwnd, date);
+    auto orange = [](COLORREF c) { return GetRValue(c) > 200 && GetBValue(c) < 140 && GetGValue(c) < 200; };
+    SetFocus(date);
+    pumpFor(300);
+    const RECT area = windowRect(date);
+    const int middle = (area.bottom - area.top) / 2;
+    const Shot focused = capture(area);
+    save(focused, "date_box_focused.bmp");
+    EXPECT_TRUE(orange(focused.at(0, middle))) << std::hex << focused.at(0, middle);
+    EXPECT_TRUE(orange(focused.at(focused.width() - 1, middle)));
+
+    SetFocus(rt::FindControl(add, "编辑框1"));
+    pumpFor(300);
+    const Shot idle = capture(area);
+    save(idle, "date_box_idle.bmp");
+    const COLORREF line = idle.at(0, middle);
+    EXPECT_FALSE(orange(line)) << std::hex << line;
+    EXPECT_LT(GetRValue(line), 200);  // a grey line, darker than the white ring inside it
+    EXPECT_GT(GetRValue(idle.at(1, middle)), GetRValue(line));
+    DestroyWindow(add);
+}
+
 // Control and label texts are black and stand on the picture; the caption is white.
 TEST_F(ProgramWindows, EveryTextReadsOnThePictureBehindIt) {
     HWND add = LoadAddMemoWindow(main);

@@ -31,5 +31,6 @@ void MoveCursorOver(HWND control);
 
 // One call per page: each lives in its own file.
 GalleryPage ButtonsPage();
+GalleryPage BarsPage();
 
 }  // namespace gallery

@@ -5,9 +5,6 @@
 namespace skin {
 
 void InstallEditsAndComboBoxes(SkinEngine&, int, HWND) {}
-void InstallTrackBars(SkinEngine&, int, HWND) {}
-void InstallProgressBars(SkinEngine&, int, HWND) {}
-void InstallLists(SkinEngine&, int, HWND) {}
 void InstallUpDowns(SkinEngine&, int, HWND) {}
 void InstallHeaders(SkinEngine&, int, HWND) {}
 

@@ -45,9 +45,41 @@ struct ControlEntry {
     WNDPROC previousProc = nullptr;
 };
 using EditEntry = ControlEntry;
-using ListEntry = ControlEntry;
-using TrackBarEntry = ControlEntry;
-using ProgressBarEntry = ControlEntry;
+
+// List boxes, the lists of combo boxes, list views, tree views, IP-address controls and
+// date pickers: they share one procedure and one frame painter.
+struct ListEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool focused = false;
+    bool hovered = false;
+    bool arrowKeyDown = false;  // from an arrow key's WM_KEYDOWN to the next WM_KEYUP
+};
+
+// Where a track bar shows its ticks; TBS_NOTICKS wins over TBS_TOP, which wins over
+// TBS_BOTH. They only shift the knob: the skin draws no ticks.
+enum TickMode : int {
+    TicksTopOrLeft = 0,
+    TicksBottomOrRight = 1,
+    TicksBoth = 2,
+    NoTicks = 3,
+};
+
+struct TrackBarEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool vertical = false;
+    int tickMode = TicksBottomOrRight;
+    bool hovered = false;
+    bool selectionRange = false;
+};
+
+struct ProgressBarEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool vertical = false;
+};
+
 using ComboEntry = ControlEntry;
 using UpDownEntry = ControlEntry;
 using HeaderEntry = ControlEntry;
