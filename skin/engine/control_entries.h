@@ -44,11 +44,21 @@ struct ControlEntry {
     HWND hwnd = nullptr;
     WNDPROC previousProc = nullptr;
 };
-using EditEntry = ControlEntry;
+// An edit box; also the edit inside a combo box.
+struct EditEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool focused = false;    // between WM_SETFOCUS and WM_KILLFOCUS
+    bool mouseDown = false;  // between WM_LBUTTONDOWN and WM_LBUTTONUP
+};
 using ListEntry = ControlEntry;
 using TrackBarEntry = ControlEntry;
 using ProgressBarEntry = ControlEntry;
-using ComboEntry = ControlEntry;
+struct ComboEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool focused = false;  // between WM_SETFOCUS and WM_KILLFOCUS
+};
 using UpDownEntry = ControlEntry;
 using HeaderEntry = ControlEntry;
 // A child under the generic procedure; it carries "Kj_" properties instead of "Hw_".
