@@ -4,7 +4,6 @@
 
 namespace skin {
 
-void PaintPushButtonFace(SkinEngine&, HWND, HDC, UINT, const RECT&) {}
 void PaintImageButtonFace(SkinEngine&, HWND, HDC, UINT, const RECT&) {}
 void PaintMultiImageButtonFace(SkinEngine&, HWND, HDC, UINT, const RECT&) {}
 

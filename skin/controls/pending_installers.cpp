@@ -4,8 +4,6 @@
 
 namespace skin {
 
-void InstallPushButtons(SkinEngine&, int, HWND) {}
-void InstallCheckAndRadioButtons(SkinEngine&, int, HWND) {}
 void InstallTrackBars(SkinEngine&, int, HWND) {}
 void InstallProgressBars(SkinEngine&, int, HWND) {}
 void InstallLists(SkinEngine&, int, HWND) {}

@@ -13,4 +13,9 @@ constexpr gdip::Argb toArgb(COLORREF color, int alpha = 255) {
            ((color >> 16) & 0xFF);
 }
 
+// An ARGB value from its four parts, written alpha first as GDI+ does.
+constexpr gdip::Argb argb(int alpha, int red, int green, int blue) {
+    return (static_cast<gdip::Argb>(alpha) << 24) | (red << 16) | (green << 8) | blue;
+}
+
 }  // namespace skin

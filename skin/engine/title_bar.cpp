@@ -21,9 +21,6 @@ namespace {
 
 constexpr int antiAlias = 4;
 
-constexpr gdip::Argb argb(int alpha, int red, int green, int blue) {
-    return (static_cast<gdip::Argb>(alpha) << 24) | (red << 16) | (green << 8) | blue;
-}
 constexpr gdip::Argb clearWhite = argb(0, 255, 255, 255);
 
 bool fillVertically(gdip::Graphics& graphics, const gdip::GraphicsPath& path, float x, float top, float bottom,

@@ -1,0 +1,214 @@
+#include "skin/controls/button_procedure.h"
+
+#include <optional>
+
+#include "skin/controls/button_faces.h"
+#include "skin/controls/check_button.h"
+#include "skin/engine/skin_engine.h"
+#include "skin/engine/window_properties.h"
+
+namespace skin {
+
+namespace {
+
+WNDPROC storedPreviousProc(HWND control) { return reinterpret_cast<WNDPROC>(GetPropA(control, prop::previousProc)); }
+
+LRESULT passOn(WNDPROC previous, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!previous) return DefWindowProcA(control, message, wParam, lParam);
+    return CallWindowProcA(previous, control, message, wParam, lParam);
+}
+
+struct ButtonMessage {
+    SkinEngine& engine;
+    SkinWindowRecord& window;
+    ButtonRecord& entry;
+    int index;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+using Handled = std::optional<LRESULT>;
+
+LRESULT passOn(const ButtonMessage& m) { return passOn(m.entry.previousProc, m.entry.hwnd, m.message, m.wParam, m.lParam); }
+
+bool paintsItself(const ButtonRecord& entry) { return entry.kind == RadioButton || entry.kind == CheckBox; }
+
+// Check boxes and radio buttons are drawn by the engine, not the system.
+void paintMark(SkinEngine& engine, HWND control, int kind, UINT state) {
+    if (kind == CheckBox) PaintCheckBox(engine, control, state);
+    if (kind == RadioButton) PaintRadioButton(engine, control, state);
+}
+
+Handled onMove(const ButtonMessage& m) {
+    InvalidateRect(m.entry.hwnd, nullptr, TRUE);
+    return std::nullopt;
+}
+
+Handled onFocus(const ButtonMessage& m, bool focused) {
+    m.entry.focused = focused;
+    return std::nullopt;
+}
+
+Handled onSetText(const ButtonMessage& m) {
+    const char* text = reinterpret_cast<const char*>(m.lParam);
+    m.entry.caption = text ? text : "";
+    return std::nullopt;
+}
+
+Handled onPaint(const ButtonMessage& m) {
+    if (!paintsItself(m.entry)) return std::nullopt;
+    PAINTSTRUCT paint;
+    BeginPaint(m.entry.hwnd, &paint);
+    paintMark(m.engine, m.entry.hwnd, m.entry.kind, 0);
+    EndPaint(m.entry.hwnd, &paint);
+    return DefWindowProcA(m.entry.hwnd, m.message, m.wParam, m.lParam);
+}
+
+Handled onEraseBackground(const ButtonMessage& m) {
+    HDC dc = reinterpret_cast<HDC>(m.wParam);
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<LRESULT>(SetTextColor(dc, static_cast<COLORREF>(intProperty(m.entry.hwnd, prop::textColor))));
+}
+
+// The system draws a check box's new state itself: the engine's look goes back on top.
+// The entry is not used after passing on: the parent's handlers may have changed the
+// array.
+Handled onStateChange(const ButtonMessage& m) {
+    if (!paintsItself(m.entry)) return std::nullopt;
+    const HWND control = m.entry.hwnd;
+    const int kind = m.entry.kind;
+    passOn(m);
+    if (IsWindow(control)) paintMark(m.engine, control, kind, kind == RadioButton ? stateSelected : 0);
+    return DefWindowProcA(control, m.message, m.wParam, m.lParam);
+}
+
+Handled onKeyDown(const ButtonMessage& m) {
+    if (m.wParam != VK_SPACE) return std::nullopt;
+    return onStateChange(m);
+}
+
+// Repaints only when the mouse comes from elsewhere, not on every move inside.
+Handled onMouseMove(const ButtonMessage& m) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m.entry.hwnd, 0};
+    TrackMouseEvent(&track);
+    m.window.hotControl = m.index;
+    if (m.window.lastHotControl != m.window.hotControl || m.window.hotControlKind != 0)
+        RedrawButton(m.engine, m.entry.hwnd, 0, true);
+    m.window.lastHotControl = m.window.hotControl;
+    m.window.hotControlKind = 0;
+    return std::nullopt;
+}
+
+Handled onLeftButtonUp(const ButtonMessage& m) {
+    m.window.lastHotControl = 0;
+    return std::nullopt;
+}
+
+// The second press of a double click is swallowed, so a double click clicks once.
+Handled onLeftButtonDoubleClick(const ButtonMessage&) { return 0; }
+
+Handled onMouseLeave(const ButtonMessage& m) {
+    m.window.lastHotControl = 0;
+    RedrawButton(m.engine, m.entry.hwnd, m.entry.focused ? stateFocus : 0, false);
+    return std::nullopt;
+}
+
+// The control leaves nothing of the skin behind: its properties go, its procedure is
+// given back and its entry is emptied, so a later window with the same handle is
+// installed anew.
+Handled onNcDestroy(const ButtonMessage& m) {
+    const HWND control = m.entry.hwnd;
+    const WNDPROC previous = m.entry.previousProc;
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    for (const char* name : {prop::index, prop::ownerIndex, prop::previousProc}) RemovePropA(control, name);
+    m.entry = ButtonRecord{};
+    return passOn(previous, control, m.message, m.wParam, m.lParam);
+}
+
+Handled dispatch(const ButtonMessage& m) {
+    switch (m.message) {
+        case WM_MOVE: return onMove(m);
+        case WM_SETFOCUS: return onFocus(m, true);
+        case WM_KILLFOCUS: return onFocus(m, false);
+        case WM_SETTEXT: return onSetText(m);
+        case WM_PAINT: return onPaint(m);
+        case WM_ERASEBKGND: return onEraseBackground(m);
+        case WM_NCPAINT: return 1;
+        case BM_SETCHECK:
+        case WM_LBUTTONDOWN: return onStateChange(m);
+        case WM_KEYDOWN: return onKeyDown(m);
+        case WM_MOUSEMOVE: return onMouseMove(m);
+        case WM_LBUTTONUP: return onLeftButtonUp(m);
+        case WM_LBUTTONDBLCLK: return onLeftButtonDoubleClick(m);
+        case WM_MOUSELEAVE: return onMouseLeave(m);
+        case WM_NCDESTROY: return onNcDestroy(m);
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+int findButtonIndex(const SkinWindowRecord& record, HWND control) {
+    for (size_t i = 0; i < record.buttons.size(); ++i)
+        if (record.buttons[i].hwnd == control) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+int addButtonRecord(SkinWindowRecord& record, int windowIndex, HWND control, int kind) {
+    const bool reuseFresh = record.buttons.size() == 1 && !record.buttons[0].hwnd;
+    if (!reuseFresh) record.buttons.emplace_back();
+    const int index = static_cast<int>(record.buttons.size());
+    ButtonRecord& entry = record.buttons[index - 1];
+    entry.hwnd = control;
+    entry.kind = kind;
+    const int length = GetWindowTextLengthA(control);
+    std::string caption(static_cast<size_t>(length) + 1, '\0');
+    caption.resize(static_cast<size_t>(GetWindowTextA(control, caption.data(), length + 1)));
+    entry.caption = caption;
+    setIntProperty(control, prop::index, index);
+    setIntProperty(control, prop::ownerIndex, windowIndex);
+    entry.previousProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProcedure)));
+    SetPropA(control, prop::previousProc, reinterpret_cast<HANDLE>(entry.previousProc));
+    return index;
+}
+
+ButtonRecord* findButtonRecord(SkinEngine& engine, HWND control) {
+    const int windowIndex = intProperty(control, prop::ownerIndex);
+    const int index = intProperty(control, prop::index);
+    if (windowIndex < 1 || windowIndex > engine.registry().size()) return nullptr;
+    SkinWindowRecord& record = engine.registry().at(windowIndex);
+    if (index < 1 || index > static_cast<int>(record.buttons.size())) return nullptr;
+    ButtonRecord& entry = record.buttons[index - 1];
+    return entry.hwnd == control ? &entry : nullptr;
+}
+
+LRESULT CALLBACK ButtonProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    SkinEngine* engine = SkinEngine::current();
+    ButtonRecord* entry = engine ? findButtonRecord(*engine, control) : nullptr;
+    if (!entry) return passOn(storedPreviousProc(control), control, message, wParam, lParam);
+    const int windowIndex = intProperty(control, prop::ownerIndex);
+    const ButtonMessage m{*engine, engine->registry().at(windowIndex), *entry, intProperty(control, prop::index),
+                          message, wParam, lParam};
+    const Handled own = dispatch(m);
+    if (own) return *own;
+    return passOn(m);
+}
+
+void RedrawButton(SkinEngine& engine, HWND control, UINT state, bool hover) {
+    const ButtonRecord* entry = findButtonRecord(engine, control);
+    if (!entry) return;
+    if (hover) state |= stateHover;
+    HDC dc = GetDC(control);
+    RECT client;
+    GetClientRect(control, &client);
+    switch (entry->kind) {
+        case PushButton: PaintPushButtonFace(engine, control, dc, state, client); break;
+        case ImageButton: PaintImageButtonFace(engine, control, dc, state, client); break;
+        case MultiImageButton: PaintMultiImageButtonFace(engine, control, dc, state, client); break;
+        default: paintMark(engine, control, entry->kind, state); break;
+    }
+    ReleaseDC(control, dc);
+}
+
+}  // namespace skin

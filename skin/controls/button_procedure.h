@@ -1,0 +1,36 @@
+#pragma once
+// The window procedure of every control in a skinned window's button array (push
+// buttons, image buttons, check boxes, radio buttons), and what the installers share:
+// finding, adding and subclassing an entry.
+#include <windows.h>
+
+namespace skin {
+
+class SkinEngine;
+struct ButtonRecord;
+struct SkinWindowRecord;
+
+// Owner-draw state bits; hover is the engine's own.
+inline constexpr UINT stateSelected = ODS_SELECTED;  // 1
+inline constexpr UINT stateDisabled = ODS_DISABLED;  // 4
+inline constexpr UINT stateFocus = ODS_FOCUS;        // 0x10
+inline constexpr UINT stateHover = 0x40;
+
+// The 1-based index of the control in the window's button array; 0 when it is not there.
+int findButtonIndex(const SkinWindowRecord& record, HWND control);
+
+// A new entry for the control at the end of the array (a fresh array's one empty entry
+// is used instead), its kind and caption filled, the control subclassed with the button
+// procedure and its properties set. Returns the entry's index.
+int addButtonRecord(SkinWindowRecord& record, int windowIndex, HWND control, int kind);
+
+// The entry the control's "Hw_FuID" and "Hw_lbID" name, when it still names this
+// control; null otherwise.
+ButtonRecord* findButtonRecord(SkinEngine& engine, HWND control);
+
+LRESULT CALLBACK ButtonProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Repaints one control of the button array at once with the painter of its kind.
+void RedrawButton(SkinEngine& engine, HWND control, UINT state, bool hover);
+
+}  // namespace skin
