@@ -81,17 +81,15 @@ public:
     int nextId = 100;
 };
 
+inline BOOL CALLBACK collectPropertyName(HWND, LPSTR name, HANDLE, ULONG_PTR names) {
+    // Atoms without a name come as numbers below 0x10000.
+    if (reinterpret_cast<ULONG_PTR>(name) >= 0x10000) reinterpret_cast<std::vector<std::string>*>(names)->push_back(name);
+    return TRUE;
+}
+
 // The property names a window carries.
 inline std::vector<std::string> propertyNames(HWND window) {
     std::vector<std::string> names;
-    EnumPropsExA(
-        window,
-        [](HWND, LPSTR name, HANDLE, ULONG_PTR names) -> BOOL {
-            // Atoms without a name come as numbers below 0x10000.
-            if (reinterpret_cast<ULONG_PTR>(name) >= 0x10000)
-                reinterpret_cast<std::vector<std::string>*>(names)->push_back(name);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&names));
+    EnumPropsExA(window, collectPropertyName, reinterpret_cast<LPARAM>(&names));
     return names;
 }
