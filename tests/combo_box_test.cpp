@@ -6,7 +6,7 @@
 
 #include "skin/controls/combo_box.h"
 #include "skin/controls/control_installers.h"
-#include "support/skinned_controls_host.h"
+#include "tests/support/skinned_controls_host.h"
 
 using namespace skin;
 using namespace controls_test;

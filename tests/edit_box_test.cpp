@@ -9,7 +9,7 @@
 
 #include "skin/controls/control_installers.h"
 #include "skin/controls/edit_box.h"
-#include "support/skinned_controls_host.h"
+#include "tests/support/skinned_controls_host.h"
 
 using namespace skin;
 using namespace controls_test;

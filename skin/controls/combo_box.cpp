@@ -122,7 +122,6 @@ void drawCombo(SkinEngine& engine, HDC snapshot, HWND combo, bool hover, bool fo
 
 using ComboLookup = ControlLookup<ComboEntry>;
 
-ComboLookup lookUp(HWND combo) { return lookUpControl(SkinEngine::current(), combo, &SkinWindowRecord::combos); }
 
 int windowIndexOf(HWND combo) { return intProperty(combo, prop::ownerIndex); }
 
@@ -166,11 +165,6 @@ void onMouseLeave(SkinEngine& engine, const ComboLookup& combo, HWND hwnd) {
     combo.window->lastHotControl = 0;
 }
 
-WNDPROC onNcDestroy(const ComboLookup& combo, HWND hwnd) {
-    if (combo.window) removeControlEntry(combo.window->combos, hwnd);
-    return releaseControl(hwnd);
-}
-
 // Messages the combo box's own procedure must not see: the skin paints all of it.
 std::optional<LRESULT> handleInstead(SkinEngine& engine, const ComboLookup& combo, HWND hwnd, UINT message,
                                      WPARAM wParam, LPARAM lParam) {
@@ -203,14 +197,10 @@ void handleBefore(SkinEngine& engine, const ComboLookup& combo, HWND hwnd, UINT 
 }
 
 LRESULT CALLBACK comboProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ComboLookup combo = lookUp(hwnd);
-    SkinEngine* engine = SkinEngine::current();
-    // The control's own procedure gets its end with the skin already gone from it.
-    if (message == WM_NCDESTROY) return callProcedure(onNcDestroy(combo, hwnd), hwnd, message, wParam, lParam);
-    if (!combo.entry || !engine) return callPrevious(hwnd, message, wParam, lParam);
-    if (const auto result = handleInstead(*engine, combo, hwnd, message, wParam, lParam)) return *result;
-    handleBefore(*engine, combo, hwnd, message, wParam, lParam);
-    return callPrevious(hwnd, message, wParam, lParam);
+    return runControlProcedure(
+        &SkinWindowRecord::combos, hwnd, message, wParam, lParam,
+        [&](SkinEngine& engine, const ComboLookup& found) { return handleInstead(engine, found, hwnd, message, wParam, lParam); },
+        [&](SkinEngine& engine, const ComboLookup& found) { handleBefore(engine, found, hwnd, message, wParam, lParam); });
 }
 
 bool listed(const SkinWindowRecord& window, HWND combo) {

@@ -63,4 +63,23 @@ void removeControlEntry(std::vector<Entry>& entries, HWND control) {
     }
 }
 
+// The shape of a skinned control's procedure. Its end gives the control back before its
+// own procedure sees WM_NCDESTROY; a control the skin no longer lists goes straight to
+// its own procedure. Otherwise `instead` may answer in place of the control's own
+// procedure, and `before` runs before it.
+template <typename Entry, typename Instead, typename Before>
+LRESULT runControlProcedure(std::vector<Entry> SkinWindowRecord::*entries, HWND control, UINT message, WPARAM wParam,
+                            LPARAM lParam, Instead instead, Before before) {
+    SkinEngine* engine = SkinEngine::current();
+    const ControlLookup<Entry> found = lookUpControl(engine, control, entries);
+    if (message == WM_NCDESTROY) {
+        if (found.window) removeControlEntry((*found.window).*entries, control);
+        return callProcedure(releaseControl(control), control, message, wParam, lParam);
+    }
+    if (!found.entry) return callPrevious(control, message, wParam, lParam);
+    if (const auto result = instead(*engine, found)) return *result;
+    before(*engine, found);
+    return callPrevious(control, message, wParam, lParam);
+}
+
 }  // namespace skin

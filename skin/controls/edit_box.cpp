@@ -132,11 +132,6 @@ void onMouseLeave(SkinEngine& engine, const EditLookup& edit, HWND hwnd) {
     PaintEditFrame(engine, hwnd, edit.entry->focused, false);
 }
 
-WNDPROC onNcDestroy(const EditLookup& edit, HWND hwnd) {
-    if (edit.window) removeControlEntry(edit.window->edits, hwnd);
-    return releaseControl(hwnd);
-}
-
 // Messages the edit's own procedure must not see.
 std::optional<LRESULT> handleInstead(SkinEngine& engine, const EditLookup& edit, HWND hwnd, UINT message,
                                      WPARAM wParam) {
@@ -172,14 +167,10 @@ void handleBefore(SkinEngine& engine, const EditLookup& edit, HWND hwnd, UINT me
 }
 
 LRESULT CALLBACK editProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const EditLookup edit = lookUp(hwnd);
-    SkinEngine* engine = SkinEngine::current();
-    // The control's own procedure gets its end with the skin already gone from it.
-    if (message == WM_NCDESTROY) return callProcedure(onNcDestroy(edit, hwnd), hwnd, message, wParam, lParam);
-    if (!edit.entry || !engine) return callPrevious(hwnd, message, wParam, lParam);
-    if (const auto result = handleInstead(*engine, edit, hwnd, message, wParam)) return *result;
-    handleBefore(*engine, edit, hwnd, message);
-    return callPrevious(hwnd, message, wParam, lParam);
+    return runControlProcedure(
+        &SkinWindowRecord::edits, hwnd, message, wParam, lParam,
+        [&](SkinEngine& engine, const EditLookup& found) { return handleInstead(engine, found, hwnd, message, wParam); },
+        [&](SkinEngine& engine, const EditLookup& found) { handleBefore(engine, found, hwnd, message); });
 }
 
 bool listed(const SkinWindowRecord& window, HWND edit) {

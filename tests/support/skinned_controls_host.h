@@ -10,22 +10,16 @@
 
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_properties.h"
+#include "tests/support/skinned_controls.h"
 
 namespace controls_test {
 
 inline const char* const skinProperties[] = {"Hw_lbID", "Hw_FuID", "Hw_hProc", "Kj_Ztys", "Kj_dxjb", "Kj_wtjb"};
 
-inline BOOL CALLBACK collectProperty(HWND, LPSTR name, HANDLE, ULONG_PTR names) {
-    // Atoms come as small numbers instead of names.
-    if (reinterpret_cast<UINT_PTR>(name) > 0xFFFF) reinterpret_cast<std::vector<std::string>*>(names)->push_back(name);
-    return TRUE;
-}
-
 // The skin's properties the window carries now.
 inline std::vector<std::string> skinPropertiesOn(HWND window) {
-    std::vector<std::string> all, found;
-    EnumPropsExA(window, collectProperty, reinterpret_cast<LPARAM>(&all));
-    for (const std::string& name : all)
+    std::vector<std::string> found;
+    for (const std::string& name : propertyNames(window))
         for (const char* skinName : skinProperties)
             if (name == skinName) found.push_back(name);
     return found;
