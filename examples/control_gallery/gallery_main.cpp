@@ -40,7 +40,7 @@ constexpr int windowHeight = 720;
 constexpr int columnWidth = 320;
 constexpr int captionHeight = 30;
 
-std::vector<GalleryPage> allPages() { return {gallery::ButtonsPage(), gallery::BarsPage()}; }
+std::vector<GalleryPage> allPages() { return {gallery::ButtonsPage(), gallery::EditsPage(), gallery::BarsPage()}; }
 
 // Pages sit side by side in columns below the title bar.
 RECT pageArea(size_t column) {

@@ -32,5 +32,6 @@ void MoveCursorOver(HWND control);
 // One call per page: each lives in its own file.
 GalleryPage ButtonsPage();
 GalleryPage BarsPage();
+GalleryPage EditsPage();
 
 }  // namespace gallery

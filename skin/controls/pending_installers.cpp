@@ -4,7 +4,6 @@
 
 namespace skin {
 
-void InstallEditsAndComboBoxes(SkinEngine&, int, HWND) {}
 void InstallUpDowns(SkinEngine&, int, HWND) {}
 void InstallHeaders(SkinEngine&, int, HWND) {}
 

@@ -22,4 +22,9 @@ int releaseSnapshot(SkinEngine& engine, HDC dc);
 // when the control has no skinned window.
 HBITMAP controlBackgroundBitmap(SkinEngine& engine, HWND control);
 
+// The answer to a control's WM_CTLCOLOR*: the text colour of its "Kj_Ztys", a transparent
+// text background, and a pattern brush of controlBackgroundBitmap, kept with its bitmap in
+// the control's "Kj_dxjb" and "Kj_wtjb" in place of the earlier pair, which is deleted.
+LRESULT answerWithBackgroundBrush(SkinEngine& engine, HWND control, HDC dc);
+
 }  // namespace skin

@@ -32,16 +32,6 @@ void deleteColorBrush(HWND control) {
     RemovePropA(control, prop::colorBrushBitmap);
 }
 
-LRESULT backgroundBrush(SkinEngine& engine, HWND control, HDC dc) {
-    prepareText(control, dc);
-    deleteColorBrush(control);
-    HBITMAP bitmap = controlBackgroundBitmap(engine, control);
-    HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    SetPropA(control, prop::colorBrush, brush);
-    SetPropA(control, prop::colorBrushBitmap, bitmap);
-    return reinterpret_cast<LRESULT>(brush);
-}
-
 LRESULT hollowBrush(HWND control, HDC dc) {
     prepareText(control, dc);
     deleteColorBrush(control);
@@ -64,6 +54,16 @@ bool redrawsOnNotification(const std::string& className, WORD code) {
 
 }  // namespace
 
+LRESULT answerWithBackgroundBrush(SkinEngine& engine, HWND control, HDC dc) {
+    prepareText(control, dc);
+    deleteColorBrush(control);
+    HBITMAP bitmap = controlBackgroundBitmap(engine, control);
+    HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    SetPropA(control, prop::colorBrush, brush);
+    SetPropA(control, prop::colorBrushBitmap, bitmap);
+    return reinterpret_cast<LRESULT>(brush);
+}
+
 MessageResult onCommand(SkinEngine& engine, const WindowMessage& m) {
     HWND control = controlOf(m);
     if (!control || !transparentControlsOn(engine)) return std::nullopt;
@@ -75,12 +75,12 @@ MessageResult onCtlColorEdit(SkinEngine& engine, const WindowMessage& m) {
     HWND edit = controlOf(m);
     // The edit of a combo box gets its brush from the combo box.
     if (windowClassName(GetParent(edit)) == "ComboBox" || !transparentControlsOn(engine)) return std::nullopt;
-    return backgroundBrush(engine, edit, dcOf(m));
+    return answerWithBackgroundBrush(engine, edit, dcOf(m));
 }
 
 MessageResult onCtlColorStatic(SkinEngine& engine, const WindowMessage& m) {
     if (!transparentControlsOn(engine)) return std::nullopt;
-    return backgroundBrush(engine, controlOf(m), dcOf(m));
+    return answerWithBackgroundBrush(engine, controlOf(m), dcOf(m));
 }
 
 MessageResult onCtlColorListBox(SkinEngine& engine, const WindowMessage& m) {

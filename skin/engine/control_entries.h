@@ -44,7 +44,18 @@ struct ControlEntry {
     HWND hwnd = nullptr;
     WNDPROC previousProc = nullptr;
 };
-using EditEntry = ControlEntry;
+// An edit box; also the edit inside a combo box.
+struct EditEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool focused = false;    // between WM_SETFOCUS and WM_KILLFOCUS
+    bool mouseDown = false;  // between WM_LBUTTONDOWN and WM_LBUTTONUP
+};
+struct ComboEntry {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool focused = false;  // between WM_SETFOCUS and WM_KILLFOCUS
+};
 
 // List boxes, the lists of combo boxes, list views, tree views, IP-address controls and
 // date pickers: they share one procedure and one frame painter.
@@ -80,7 +91,6 @@ struct ProgressBarEntry {
     bool vertical = false;
 };
 
-using ComboEntry = ControlEntry;
 using UpDownEntry = ControlEntry;
 using HeaderEntry = ControlEntry;
 // A child under the generic procedure; it carries "Kj_" properties instead of "Hw_".
