@@ -10,11 +10,9 @@ program=$1
 work=$2
 port=$3
 here=$(cd "$(dirname "$0")" && pwd)
-wine_run="$here/../../scripts/wine-run"
-
-rm -rf "$work" && mkdir -p "$work" && cp "$program" "$work/qzbwl.exe"
 
 source "$here/window_tools.sh"
+fresh_copy "$program" "$work"
 
 # The program's own version, enabled: no question at start.
 mkdir -p "$work/site/app/qzbwl"
@@ -27,8 +25,7 @@ for _ in $(seq 50); do grep -q "Serving HTTP" "$work/server.log" 2>/dev/null && 
 kill -0 $server_pid 2>/dev/null ||
   fail "cannot serve the manifest on port $port (configure with another -DLZ_TEST_PORT): $(cat "$work/server.log")"
 
-"$wine_run" "$work/qzbwl.exe" &
-program_pid=$!
+start_copy "$work"
 trap 'kill $program_pid $server_pid 2>/dev/null || true' EXIT
 
 main=$(find_window "岚舟备忘录") || fail "the main window did not appear"

@@ -7,14 +7,11 @@ set -euo pipefail
 program=$1
 work=$2
 here=$(cd "$(dirname "$0")" && pwd)
-wine_run="$here/../../scripts/wine-run"
-
-rm -rf "$work" && mkdir -p "$work" && cp "$program" "$work/qzbwl.exe"
 
 source "$here/window_tools.sh"
+fresh_copy "$program" "$work"
 
-"$wine_run" "$work/qzbwl.exe" &
-program_pid=$!
+start_copy "$work"
 trap 'kill $program_pid 2>/dev/null || true' EXIT
 
 main=$(find_window "岚舟备忘录") || fail "the main window did not appear"

@@ -1,7 +1,18 @@
 # Shared by the black-box tests: finding the program's windows on the test display and
 # acting on them with xdotool. Sourced, not run.
 
+tools_folder=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Copies PROGRAM into a new WORK folder, where its memo store and pages will live.
+fresh_copy() { rm -rf "$2" && mkdir -p "$2" && cp "$1" "$2/qzbwl.exe"; }
+
+# Starts the copy in WORK under Wine; program_pid is its process.
+start_copy() {
+  "$tools_folder/../../scripts/wine-run" "$1/qzbwl.exe" &
+  program_pid=$!
+}
 
 # xdotool's --name does not match Wine's CJK titles, but getwindowname reads them.
 find_window() {
