@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "skin/controls/button_procedure.h"
+#include "skin/controls/control_subclass.h"
 #include "skin/controls/check_button.h"
 #include "skin/controls/control_installers.h"
 #include "tests/support/skinned_controls.h"
@@ -38,7 +39,7 @@ TEST_F(CheckButtons, TakesCheckBoxesAndAutomaticRadioButtonsOnly) {
 
     for (size_t i = 0; i < buttons.size(); ++i) {
         SCOPED_TRACE(cases[i].style);
-        const int entry = findButtonIndex(record(), buttons[i]);
+        const int entry = entryIndexOf(record().buttons, buttons[i]);
         EXPECT_EQ(entry != 0, cases[i].kind != 0 || cases[i].style == BS_PUSHBUTTON);
         if (!entry) {
             EXPECT_TRUE(propertyNames(buttons[i]).empty());

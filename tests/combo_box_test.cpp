@@ -113,6 +113,18 @@ TEST_F(ComboBoxes, OutlineAndButtonTurnToTheAccentOnHoverAndFocus) {
     EXPECT_FALSE(record().combos[0].focused);
 }
 
+TEST_F(ComboBoxes, HotLookOutlivesTheSystemsPaintsUntilTheMouseLeaves) {
+    HWND list = combo(CBS_DROPDOWNLIST, 20);
+    skin();
+    SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(accentLike(windowPixel(list, 40, 0)));
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_TRUE(accentLike(windowPixel(list, 40, 0))) << "a repaint keeps the hot outline";
+    SendMessageA(list, WM_MOUSELEAVE, 0, 0);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_TRUE(grey(windowPixel(list, 40, 0))) << "after leaving, paints are plain";
+}
+
 TEST_F(ComboBoxes, DropDownListTextIsDrawnAndTheArrowSitsInTheButton) {
     HWND list = combo(CBS_DROPDOWNLIST, 20);
     SendMessageA(list, CB_SETCURSEL, 0, 0);
@@ -180,10 +192,12 @@ TEST_F(ComboBoxes, DestroyedComboLeavesNoPropertyOrBrush) {
     ASSERT_NE(brush, nullptr) << "the combo box answers its edit's colour message";
     DestroyWindow(drop);
     EXPECT_EQ(GetObjectType(brush), 0u);
-    EXPECT_TRUE(record().edits.empty());
-    ASSERT_EQ(record().combos.size(), 1u);
-    EXPECT_EQ(record().combos[0].hwnd, list);
-    EXPECT_EQ(intProperty(list, prop::index), 1);
+    ASSERT_EQ(record().edits.size(), 1u);
+    EXPECT_EQ(record().edits[0].hwnd, nullptr) << "the combo's edit went with it";
+    ASSERT_EQ(record().combos.size(), 2u);
+    EXPECT_EQ(record().combos[0].hwnd, nullptr);
+    EXPECT_EQ(record().combos[1].hwnd, list);
+    EXPECT_EQ(intProperty(list, prop::index), 2);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "skin/controls/control_installers.h"
 #include "skin/controls/edit_box.h"
+#include "skin/controls/frame_ring.h"
 #include "tests/support/skinned_controls_host.h"
 
 using namespace skin;
@@ -49,7 +50,7 @@ TEST(EditGeometry, InnerRectangleHoldsClientAndScrollBarsCentred) {
         {{101, 25}, {96, 20}, 0, {2, 2, 98, 22}},                            // odd ring: rounded down
     };
     for (const Case& c : cases) {
-        const RECT inner = editInnerRect(c.window, c.client, c.style, SIZE{17, 17});
+        const RECT inner = frameInnerRect(c.window, c.client, c.style, SIZE{17, 17});
         EXPECT_EQ(inner.left, c.inner.left);
         EXPECT_EQ(inner.top, c.inner.top);
         EXPECT_EQ(inner.right, c.inner.right);
@@ -94,7 +95,7 @@ TEST_F(EditBoxes, ControlSkinningOffLeavesEveryEdit) {
     EXPECT_TRUE(skinPropertiesOn(edit).empty());
 }
 
-TEST_F(EditBoxes, DestroyedEditLeavesNoPropertyNoBrushAndTheOthersMoveUp) {
+TEST_F(EditBoxes, DestroyedEditLeavesNoPropertyNoBrushAndTheOthersKeepTheirPlace) {
     engine.settings.transparentControls = true;
     HWND first = child("Edit", 0, 10, 40, 120, 24, WS_EX_CLIENTEDGE);
     HWND second = child("Edit", 0, 10, 80, 120, 24, WS_EX_CLIENTEDGE);
@@ -114,9 +115,12 @@ TEST_F(EditBoxes, DestroyedEditLeavesNoPropertyNoBrushAndTheOthersMoveUp) {
     EXPECT_TRUE(propertiesAtEnd.empty()) << "left: " << (propertiesAtEnd.empty() ? "" : propertiesAtEnd[0]);
     EXPECT_EQ(GetObjectType(brush), 0u);
     EXPECT_EQ(GetObjectType(bitmap), 0u);
-    ASSERT_EQ(record().edits.size(), 1u);
-    EXPECT_EQ(record().edits[0].hwnd, second);
-    EXPECT_EQ(intProperty(second, prop::index), 1);
+    ASSERT_EQ(record().edits.size(), 2u);
+    EXPECT_EQ(record().edits[0].hwnd, nullptr) << "the entry no longer names the destroyed edit";
+    EXPECT_EQ(record().edits[1].hwnd, second);
+    EXPECT_EQ(intProperty(second, prop::index), 2);
+    SetFocus(second);
+    EXPECT_TRUE(record().edits[1].focused) << "the edit after it is still found through its properties";
 }
 
 TEST_F(EditBoxes, FrameIsDarkThenAccentWhenFocusedAndWiderUnderTheMouse) {
@@ -147,6 +151,34 @@ TEST_F(EditBoxes, FrameIsDarkThenAccentWhenFocusedAndWiderUnderTheMouse) {
     pump();
     EXPECT_FALSE(record().edits[0].focused);
     EXPECT_TRUE(grey(windowPixel(edit, 0, 12))) << "losing focus repaints at once";
+}
+
+// The system repaints an edit under the mouse all the time (typing, the caret, a
+// redraw of the window); the hot frame is painted once when the mouse arrives and must
+// survive those paints until the mouse leaves.
+TEST_F(EditBoxes, HotFrameIsPaintedOnceOnArrivalAndOutlivesTheSystemsPaints) {
+    HWND edit = child("Edit", 0, 10, 40, 120, 24, WS_EX_CLIENTEDGE);
+    skin();
+    const COLORREF mark = RGB(255, 0, 255);
+    SendMessageA(edit, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(accentLike(windowPixel(edit, 1, 12))) << "the mouse arriving paints the two-pixel line";
+
+    HDC dc = GetWindowDC(edit);
+    SetPixel(dc, 1, 12, mark);
+    ReleaseDC(edit, dc);
+    SendMessageA(edit, WM_MOUSEMOVE, 0, MAKELPARAM(40, 8));
+    EXPECT_EQ(windowPixel(edit, 1, 12), mark) << "moving within the edit repaints nothing";
+
+    RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_TRUE(accentLike(windowPixel(edit, 1, 12))) << "a repaint of the whole edit keeps the hot line";
+    SendMessageA(edit, WM_CHAR, 'a', 0);
+    UpdateWindow(edit);
+    EXPECT_TRUE(accentLike(windowPixel(edit, 1, 12))) << "typing keeps the hot line";
+
+    SendMessageA(edit, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(windowPixel(edit, 1, 12), RGB(255, 255, 255)) << "leaving paints the plain ring";
+    RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_EQ(windowPixel(edit, 1, 12), RGB(255, 255, 255)) << "and later paints keep it plain";
 }
 
 TEST_F(EditBoxes, TransparentEditShowsTheWindowBehindItsText) {

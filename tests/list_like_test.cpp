@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/control_installers.h"
+#include "skin/controls/frame_ring.h"
 #include "skin/controls/list_like.h"
 #include "support/control_host.h"
 
@@ -87,7 +88,7 @@ TEST(ListGeometry, InnerRectHoldsClientAndScrollBarsAndBordersNeedAnEdge) {
         {{100, 80}, {100, 80}, 0, {0, 0, 100, 80}},
     };
     for (const auto& c : cases) {
-        const RECT r = listInnerRect(c.window, c.client, c.style, 17, 17);
+        const RECT r = frameInnerRect(c.window, c.client, c.style, SIZE{17, 17});
         EXPECT_EQ(r.left, c.inner.left);
         EXPECT_EQ(r.top, c.inner.top);
         EXPECT_EQ(r.right, c.inner.right);
@@ -150,7 +151,7 @@ TEST_F(SkinnedLists, TheFrameLineIsAccentUnderFocusAndThickerUnderTheMouse) {
 }
 
 TEST_F(SkinnedLists, ScrollBarsAreLeftToTheSystemAndABorderlessListGetsNoLine) {
-    const RECT inner = ListInnerRect(first);
+    const RECT inner = frameInnerRect(first);
     RECT client{};
     GetClientRect(first, &client);
     EXPECT_EQ(inner.right - inner.left, client.right + GetSystemMetrics(SM_CXVSCROLL));

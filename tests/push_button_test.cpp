@@ -8,6 +8,7 @@
 
 #include "skin/controls/button_faces.h"
 #include "skin/controls/button_procedure.h"
+#include "skin/controls/control_subclass.h"
 #include "skin/controls/control_installers.h"
 #include "skin/engine/memory_surface.h"
 #include "tests/support/skinned_controls.h"
@@ -39,7 +40,7 @@ TEST_F(PushButtons, TakesPlainPushButtonsAndLeavesEveryOtherKind) {
 
     for (size_t i = 0; i < buttons.size(); ++i) {
         SCOPED_TRACE(cases[i].style);
-        const int entry = findButtonIndex(record(), buttons[i]);
+        const int entry = entryIndexOf(record().buttons, buttons[i]);
         const bool pushEntry = entry && record().buttons[entry - 1].kind == PushButton;
         EXPECT_EQ(pushEntry, cases[i].taken);
         if (cases[i].taken) {
@@ -135,7 +136,7 @@ TEST_F(PushButtons, ADestroyedButtonLeavesNoPropertyNoEntryAndNoSnapshot) {
     // A new button, which may well get the same handle, is installed anew.
     HWND next = add("BUTTON", "再来", BS_PUSHBUTTON);
     InstallPushButtons(engine, index, window);
-    EXPECT_EQ(findButtonIndex(record(), next), 1);
+    EXPECT_EQ(entryIndexOf(record().buttons, next), 1);
     EXPECT_EQ(procedureOf(next), buttonProcedure());
 }
 
@@ -152,6 +153,41 @@ TEST_F(PushButtons, ADoubleClickSendsOneCommand) {
     ASSERT_EQ(commandsSeen().size(), 1u);
     EXPECT_EQ(commandsSeen()[0].code, BN_CLICKED);
     EXPECT_EQ(commandsSeen()[0].id, GetDlgCtrlID(button));
+}
+
+COLORREF clientPixel(HWND control, int x, int y) {
+    HDC dc = GetDC(control);
+    const COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return color;
+}
+
+// A mark the skin never paints: where it stays, nothing was repainted.
+void markPixel(HWND control, int x, int y) {
+    HDC dc = GetDC(control);
+    SetPixel(dc, x, y, RGB(255, 0, 255));
+    ReleaseDC(control, dc);
+}
+
+TEST_F(PushButtons, TheHoverLookIsPaintedOnceOnArrivalAndAgainAfterLeaving) {
+    HWND button = add("BUTTON", "确定", BS_PUSHBUTTON);
+    skin();
+    const int edgeY = 13;
+    const LPARAM inside = MAKELPARAM(10, 10);
+    EXPECT_NE(clientPixel(button, 0, edgeY), accent) << "not hot before the mouse comes";
+
+    SendMessageA(button, WM_MOUSEMOVE, 0, inside);
+    EXPECT_EQ(clientPixel(button, 0, edgeY), accent) << "the mouse arriving paints the hover edge";
+    markPixel(button, 0, edgeY);
+    SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(30, 12));
+    EXPECT_EQ(clientPixel(button, 0, edgeY), RGB(255, 0, 255)) << "moving within the button repaints nothing";
+
+    SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+    const COLORREF left = clientPixel(button, 0, edgeY);
+    EXPECT_NE(left, accent) << "leaving repaints the plain look";
+    EXPECT_NE(left, RGB(255, 0, 255));
+    SendMessageA(button, WM_MOUSEMOVE, 0, inside);
+    EXPECT_EQ(clientPixel(button, 0, edgeY), accent) << "coming back is an arrival again";
 }
 
 // The face of a 90 x 26 button painted into a memory surface of our own.

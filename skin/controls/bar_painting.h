@@ -63,7 +63,7 @@ std::optional<LRESULT> answerBarPainting(HWND control, UINT message, WPARAM wPar
 }
 
 // Takes each direct child of `parent` of the class that is not in `bars` yet: a new
-// entry, `fill(entry, style)`, then `procedure` in place of the control's own.
+// entry, `procedure` in place of the control's own, then `fill(entry, style)`.
 template <typename Entry, typename Fill>
 void installBars(SkinEngine& engine, int windowIndex, HWND parent, const char* className,
                  std::vector<Entry> SkinWindowRecord::*member, WNDPROC procedure, Fill fill) {
@@ -72,9 +72,7 @@ void installBars(SkinEngine& engine, int windowIndex, HWND parent, const char* c
     for (HWND control = FindWindowExA(parent, nullptr, className, nullptr); control;
          control = FindWindowExA(parent, control, className, nullptr)) {
         if (entryIndexOf(bars, control)) continue;
-        const int index = addEntry(bars, control);
-        fill(bars[index - 1], GetWindowLongA(control, GWL_STYLE));
-        bars[index - 1].previousProc = subclassControl(control, procedure, index, windowIndex);
+        fill(installControl(bars, windowIndex, control, procedure), GetWindowLongA(control, GWL_STYLE));
     }
 }
 

@@ -4,19 +4,13 @@
 
 #include "skin/controls/button_faces.h"
 #include "skin/controls/check_button.h"
+#include "skin/controls/control_subclass.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_properties.h"
 
 namespace skin {
 
 namespace {
-
-WNDPROC storedPreviousProc(HWND control) { return reinterpret_cast<WNDPROC>(GetPropA(control, prop::previousProc)); }
-
-LRESULT passOn(WNDPROC previous, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!previous) return DefWindowProcA(control, message, wParam, lParam);
-    return CallWindowProcA(previous, control, message, wParam, lParam);
-}
 
 struct ButtonMessage {
     SkinEngine& engine;
@@ -29,7 +23,7 @@ struct ButtonMessage {
 };
 using Handled = std::optional<LRESULT>;
 
-LRESULT passOn(const ButtonMessage& m) { return passOn(m.entry.previousProc, m.entry.hwnd, m.message, m.wParam, m.lParam); }
+LRESULT passOn(const ButtonMessage& m) { return passToPrevious(m.entry.hwnd, m.message, m.wParam, m.lParam); }
 
 bool paintsItself(const ButtonRecord& entry) { return entry.kind == RadioButton || entry.kind == CheckBox; }
 
@@ -113,18 +107,6 @@ Handled onMouseLeave(const ButtonMessage& m) {
     return std::nullopt;
 }
 
-// The control leaves nothing of the skin behind: its properties go, its procedure is
-// given back and its entry is emptied, so a later window with the same handle is
-// installed anew.
-Handled onNcDestroy(const ButtonMessage& m) {
-    const HWND control = m.entry.hwnd;
-    const WNDPROC previous = m.entry.previousProc;
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    for (const char* name : {prop::index, prop::ownerIndex, prop::previousProc}) RemovePropA(control, name);
-    m.entry = ButtonRecord{};
-    return passOn(previous, control, m.message, m.wParam, m.lParam);
-}
-
 Handled dispatch(const ButtonMessage& m) {
     switch (m.message) {
         case WM_MOVE: return onMove(m);
@@ -141,58 +123,32 @@ Handled dispatch(const ButtonMessage& m) {
         case WM_LBUTTONUP: return onLeftButtonUp(m);
         case WM_LBUTTONDBLCLK: return onLeftButtonDoubleClick(m);
         case WM_MOUSELEAVE: return onMouseLeave(m);
-        case WM_NCDESTROY: return onNcDestroy(m);
         default: return std::nullopt;
     }
 }
 
 }  // namespace
 
-int findButtonIndex(const SkinWindowRecord& record, HWND control) {
-    for (size_t i = 0; i < record.buttons.size(); ++i)
-        if (record.buttons[i].hwnd == control) return static_cast<int>(i) + 1;
-    return 0;
-}
-
 int addButtonRecord(SkinWindowRecord& record, int windowIndex, HWND control, int kind) {
-    const bool reuseFresh = record.buttons.size() == 1 && !record.buttons[0].hwnd;
-    if (!reuseFresh) record.buttons.emplace_back();
-    const int index = static_cast<int>(record.buttons.size());
-    ButtonRecord& entry = record.buttons[index - 1];
-    entry.hwnd = control;
+    ButtonRecord& entry = installControl(record.buttons, windowIndex, control, ButtonProcedure);
     entry.kind = kind;
     const int length = GetWindowTextLengthA(control);
     std::string caption(static_cast<size_t>(length) + 1, '\0');
     caption.resize(static_cast<size_t>(GetWindowTextA(control, caption.data(), length + 1)));
     entry.caption = caption;
-    setIntProperty(control, prop::index, index);
-    setIntProperty(control, prop::ownerIndex, windowIndex);
-    entry.previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProcedure)));
-    SetPropA(control, prop::previousProc, reinterpret_cast<HANDLE>(entry.previousProc));
-    return index;
+    return entryIndexOf(record.buttons, control);
 }
 
 ButtonRecord* findButtonRecord(SkinEngine& engine, HWND control) {
-    const int windowIndex = intProperty(control, prop::ownerIndex);
-    const int index = intProperty(control, prop::index);
-    if (windowIndex < 1 || windowIndex > engine.registry().size()) return nullptr;
-    SkinWindowRecord& record = engine.registry().at(windowIndex);
-    if (index < 1 || index > static_cast<int>(record.buttons.size())) return nullptr;
-    ButtonRecord& entry = record.buttons[index - 1];
-    return entry.hwnd == control ? &entry : nullptr;
+    return lookUpControl(&engine, control, &SkinWindowRecord::buttons).entry;
 }
 
 LRESULT CALLBACK ButtonProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    SkinEngine* engine = SkinEngine::current();
-    ButtonRecord* entry = engine ? findButtonRecord(*engine, control) : nullptr;
-    if (!entry) return passOn(storedPreviousProc(control), control, message, wParam, lParam);
-    const int windowIndex = intProperty(control, prop::ownerIndex);
-    const ButtonMessage m{*engine, engine->registry().at(windowIndex), *entry, intProperty(control, prop::index),
-                          message, wParam, lParam};
-    const Handled own = dispatch(m);
-    if (own) return *own;
-    return passOn(m);
+    return runControlProcedure(&SkinWindowRecord::buttons, control, message, wParam, lParam,
+                               [&](SkinEngine& engine, const ControlLookup<ButtonRecord>& found) {
+                                   return dispatch(ButtonMessage{engine, *found.window, *found.entry, found.index,
+                                                                 message, wParam, lParam});
+                               });
 }
 
 void RedrawButton(SkinEngine& engine, HWND control, UINT state, bool hover) {

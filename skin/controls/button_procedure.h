@@ -24,9 +24,6 @@ void forEachButtonChild(HWND parent, Visit visit) {
         visit(child);
 }
 
-// The 1-based index of the control in the window's button array; 0 when it is not there.
-int findButtonIndex(const SkinWindowRecord& record, HWND control);
-
 // A new entry for the control at the end of the array (a fresh array's one empty entry
 // is used instead), its kind and caption filled, the control subclassed with the button
 // procedure and its properties set. Returns the entry's index.

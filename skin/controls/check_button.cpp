@@ -12,6 +12,7 @@
 #include "gdiplus/string_format.h"
 #include "lz_assets_embedded.h"
 #include "skin/controls/button_procedure.h"
+#include "skin/controls/control_subclass.h"
 #include "skin/controls/control_font.h"
 #include "skin/controls/control_installers.h"
 #include "skin/engine/argb.h"
@@ -170,7 +171,7 @@ void InstallCheckAndRadioButtons(SkinEngine& engine, int windowIndex, HWND paren
     SkinWindowRecord& record = engine.registry().at(windowIndex);
     forEachButtonChild(parent, [&](HWND child) {
         const int kind = checkKindOf(child);
-        if (kind && !findButtonIndex(record, child)) installCheckButton(record, windowIndex, parent, child, kind);
+        if (kind && !entryIndexOf(record.buttons, child)) installCheckButton(record, windowIndex, parent, child, kind);
     });
 }
 

@@ -29,12 +29,6 @@ bool isDropDownList(LONG style) { return (style & 3) == 3; }
 
 HWND editOf(HWND combo) { return FindWindowExA(combo, nullptr, "Edit", nullptr); }
 
-SIZE windowSize(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    return SIZE{area.right - area.left, area.bottom - area.top};
-}
-
 const gdip::Image* downArrow(SkinEngine& engine) {
     static const gdip::Bytes picture(assets::arrow_down_png, assets::arrow_down_png + assets::arrow_down_png_size);
     return engine.decodedPictures().find(picture);
@@ -122,22 +116,27 @@ void drawCombo(SkinEngine& engine, HDC snapshot, HWND combo, bool hover, bool fo
 
 using ComboLookup = ControlLookup<ComboEntry>;
 
-
-int windowIndexOf(HWND combo) { return intProperty(combo, prop::ownerIndex); }
-
-void paint(SkinEngine& engine, const ComboLookup& combo, HWND hwnd, bool hover = false) {
-    PaintComboBox(engine, windowIndexOf(hwnd), combo.index, hover, combo.entry->focused);
+// The hot look was drawn for this combo box and the mouse has not left it since.
+bool drawnHot(const ComboLookup& combo) {
+    return combo.window->lastHotControl == combo.index && combo.window->hotControlKind == comboHotKind;
 }
 
-void onSetFocus(SkinEngine& engine, const ComboLookup& combo, HWND hwnd) {
+void paint(SkinEngine& engine, const ComboLookup& combo, bool hover) {
+    PaintComboBox(engine, combo.windowIndex, combo.index, hover, combo.entry->focused);
+}
+
+// Every paint but the mouse's own keeps the look the mouse gave the box.
+void repaint(SkinEngine& engine, const ComboLookup& combo) { paint(engine, combo, drawnHot(combo)); }
+
+void onSetFocus(SkinEngine& engine, const ComboLookup& combo) {
     combo.entry->focused = true;
-    paint(engine, combo, hwnd);
+    repaint(engine, combo);
 }
 
 LRESULT onPaint(SkinEngine& engine, const ComboLookup& combo, HWND hwnd) {
     PAINTSTRUCT ps;
     BeginPaint(hwnd, &ps);
-    paint(engine, combo, hwnd);
+    repaint(engine, combo);
     EndPaint(hwnd, &ps);
     return 0;
 }
@@ -151,17 +150,16 @@ void onCommand(SkinEngine& engine, WPARAM wParam, LPARAM lParam) {
 }
 
 void onMouseMove(SkinEngine& engine, const ComboLookup& combo, HWND hwnd) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-    TrackMouseEvent(&track);
+    trackMouseLeave(hwnd);
     SkinWindowRecord& window = *combo.window;
     window.hotControl = combo.index;
-    if (window.lastHotControl != window.hotControl || window.hotControlKind != comboHotKind) paint(engine, combo, hwnd, true);
+    if (!drawnHot(combo)) paint(engine, combo, true);
     window.lastHotControl = window.hotControl;
     window.hotControlKind = comboHotKind;
 }
 
-void onMouseLeave(SkinEngine& engine, const ComboLookup& combo, HWND hwnd) {
-    paint(engine, combo, hwnd);
+void onMouseLeave(SkinEngine& engine, const ComboLookup& combo) {
+    paint(engine, combo, false);
     combo.window->lastHotControl = 0;
 }
 
@@ -172,7 +170,7 @@ std::optional<LRESULT> handleInstead(SkinEngine& engine, const ComboLookup& comb
         case WM_PAINT: return onPaint(engine, combo, hwnd);
         case WM_ERASEBKGND: SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
         // The combo box has no frame the system should draw over the painted one.
-        case WM_NCPAINT: paint(engine, combo, hwnd); return 0;
+        case WM_NCPAINT: repaint(engine, combo); return 0;
         case WM_CTLCOLOREDIT:
             if (!engine.settings.transparentControls) return std::nullopt;
             return answerWithBackgroundBrush(engine, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
@@ -183,30 +181,27 @@ std::optional<LRESULT> handleInstead(SkinEngine& engine, const ComboLookup& comb
 void handleBefore(SkinEngine& engine, const ComboLookup& combo, HWND hwnd, UINT message, WPARAM wParam,
                   LPARAM lParam) {
     switch (message) {
-        case WM_MOVE: paint(engine, combo, hwnd); break;
-        case WM_SETFOCUS: onSetFocus(engine, combo, hwnd); break;
+        case WM_MOVE: repaint(engine, combo); break;
+        case WM_SETFOCUS: onSetFocus(engine, combo); break;
         case WM_KILLFOCUS: combo.entry->focused = false; break;
         case WM_SETTEXT:
             if (editOf(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
             break;
         case WM_COMMAND: onCommand(engine, wParam, lParam); break;
         case WM_MOUSEMOVE: onMouseMove(engine, combo, hwnd); break;
-        case WM_MOUSELEAVE: onMouseLeave(engine, combo, hwnd); break;
+        case WM_MOUSELEAVE: onMouseLeave(engine, combo); break;
         default: break;
     }
 }
 
 LRESULT CALLBACK comboProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return runControlProcedure(
-        &SkinWindowRecord::combos, hwnd, message, wParam, lParam,
-        [&](SkinEngine& engine, const ComboLookup& found) { return handleInstead(engine, found, hwnd, message, wParam, lParam); },
-        [&](SkinEngine& engine, const ComboLookup& found) { handleBefore(engine, found, hwnd, message, wParam, lParam); });
-}
-
-bool listed(const SkinWindowRecord& window, HWND combo) {
-    for (const ComboEntry& entry : window.combos)
-        if (entry.hwnd == combo) return true;
-    return false;
+    return runControlProcedure(&SkinWindowRecord::combos, hwnd, message, wParam, lParam,
+                               [&](SkinEngine& engine, const ComboLookup& found) -> std::optional<LRESULT> {
+                                   if (const auto answer = handleInstead(engine, found, hwnd, message, wParam, lParam))
+                                       return answer;
+                                   handleBefore(engine, found, hwnd, message, wParam, lParam);
+                                   return std::nullopt;
+                               });
 }
 
 // A combo box with a selection shows that item's text from the start.
@@ -222,12 +217,10 @@ void showSelectedItem(HWND combo) {
 }
 
 void installComboBox(SkinEngine& engine, int windowIndex, HWND combo) {
-    SkinWindowRecord& window = engine.registry().at(windowIndex);
-    if (listed(window, combo)) return;
+    std::vector<ComboEntry>& combos = engine.registry().at(windowIndex).combos;
+    if (entryIndexOf(combos, combo)) return;
     showSelectedItem(combo);
-    window.combos.push_back(ComboEntry{combo});
-    const int index = static_cast<int>(window.combos.size());
-    window.combos.back().previousProc = subclassControl(combo, comboProcedure, index, windowIndex);
+    installControl(combos, windowIndex, combo, comboProcedure);
     const HWND edit = editOf(combo);
     if (edit && engine.settings.transparentControls) installEdit(engine, windowIndex, edit);
 }

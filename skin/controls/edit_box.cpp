@@ -1,11 +1,11 @@
 #include "skin/controls/edit_box.h"
 
-#include "gdiplus/brush.h"
 #include "gdiplus/graphics.h"
 #include "gdiplus/pen.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/control_installers.h"
 #include "skin/controls/control_subclass.h"
+#include "skin/controls/frame_ring.h"
 #include "skin/engine/argb.h"
 #include "skin/engine/background_snapshot.h"
 #include "skin/engine/skin_engine.h"
@@ -29,37 +29,11 @@ RECT scrollBarRect(HWND edit, LONG object) {
     return info.rcScrollBar;
 }
 
-SIZE scrollBarSizes(HWND edit) {
-    const RECT vertical = scrollBarRect(edit, OBJID_VSCROLL);
-    const RECT horizontal = scrollBarRect(edit, OBJID_HSCROLL);
-    return SIZE{vertical.right - vertical.left, horizontal.bottom - horizontal.top};
-}
-
-SIZE windowSize(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    return SIZE{area.right - area.left, area.bottom - area.top};
-}
-
-SIZE clientSize(HWND window) {
-    RECT area{};
-    GetClientRect(window, &area);
-    return SIZE{area.right, area.bottom};
-}
-
 void drawFrameRing(SkinEngine& engine, HDC snapshot, SIZE size, const RECT& inner, bool focused, bool hover) {
     gdip::Graphics graphics;
     if (!graphics.create(snapshot)) return;
+    veilFrameRing(engine, graphics, size, inner);
     const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
-    graphics.setClip(0, 0, w, h, 0);
-    graphics.setClip(static_cast<float>(inner.left), static_cast<float>(inner.top),
-                     static_cast<float>(inner.right - inner.left), static_cast<float>(inner.bottom - inner.top), 3);
-    if (transparentOn(engine)) {
-        gdip::SolidBrush veil;
-        if (veil.create(toArgb(0xFFFFFF, engine.settings.veilAlpha))) graphics.fillRectangle(veil, 0, 0, w, h);
-    } else {
-        graphics.clear(toArgb(0xFFFFFF));
-    }
     gdip::Pen pen;
     if (hover) {
         if (pen.create(toArgb(engine.settings.accentColor, 180), 2)) graphics.drawRectangle(pen, 1, 1, w - 2, h - 2);
@@ -74,6 +48,18 @@ void drawFrameRing(SkinEngine& engine, HDC snapshot, SIZE size, const RECT& inne
 using EditLookup = ControlLookup<EditEntry>;
 
 EditLookup lookUp(HWND edit) { return lookUpControl(SkinEngine::current(), edit, &SkinWindowRecord::edits); }
+
+// The hot frame was drawn for this edit and the mouse has not left it since.
+bool drawnHot(const EditLookup& edit, HWND hwnd) {
+    const SkinWindowRecord& window = *edit.window;
+    return window.lastHotControl == edit.index && window.hotControlKind == editHotKind &&
+           window.hotEditParent == GetParent(hwnd);
+}
+
+// The system's paints keep the look the mouse gave the frame.
+void repaintFrame(SkinEngine& engine, const EditLookup& edit, HWND hwnd) {
+    PaintEditFrame(engine, hwnd, edit.entry->focused, drawnHot(edit, hwnd));
+}
 
 void invalidateWhole(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
 
@@ -97,7 +83,7 @@ LRESULT onEraseBackground(SkinEngine& engine, HWND hwnd, HDC dc) {
 // Only the scroll bars get the system look: the ring is ours. An edit without scroll
 // bars has nothing left for the system to draw (no default frame over ours).
 LRESULT onNcPaint(SkinEngine& engine, const EditLookup& edit, HWND hwnd) {
-    PaintEditFrame(engine, hwnd, edit.entry->focused, false);
+    repaintFrame(engine, edit, hwnd);
     HRGN bars = ScrollBarRegion(hwnd);
     if (!bars) return 0;
     const LRESULT result = DefWindowProcA(hwnd, WM_NCPAINT, reinterpret_cast<WPARAM>(bars), 0);
@@ -106,18 +92,14 @@ LRESULT onNcPaint(SkinEngine& engine, const EditLookup& edit, HWND hwnd) {
 }
 
 void onMouseMove(SkinEngine& engine, const EditLookup& edit, HWND hwnd) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-    TrackMouseEvent(&track);
+    trackMouseLeave(hwnd);
     SkinWindowRecord& window = *edit.window;
     window.hotControl = edit.index;
-    const HWND parent = GetParent(hwnd);
-    const bool drawnHot = window.lastHotControl == window.hotControl && window.hotControlKind == editHotKind &&
-                          window.hotEditParent == parent;
-    if (!drawnHot) {
+    if (!drawnHot(edit, hwnd)) {
         PaintEditFrame(engine, hwnd, edit.entry->focused, true);
         window.lastHotControl = window.hotControl;
         window.hotControlKind = editHotKind;
-        window.hotEditParent = parent;
+        window.hotEditParent = GetParent(hwnd);
     }
     if (edit.entry->mouseDown && !hasScrollBars(hwnd) && transparentOn(engine)) invalidateWhole(hwnd);
 }
@@ -157,7 +139,7 @@ void handleBefore(SkinEngine& engine, const EditLookup& edit, HWND hwnd, UINT me
             break;
         case WM_SETFOCUS: onSetFocus(edit); break;
         case WM_KILLFOCUS: onKillFocus(engine, edit, hwnd); break;
-        case WM_PAINT: PaintEditFrame(engine, hwnd, edit.entry->focused, false); break;
+        case WM_PAINT: repaintFrame(engine, edit, hwnd); break;
         case WM_MOUSEMOVE: onMouseMove(engine, edit, hwnd); break;
         case WM_LBUTTONDOWN: onLeftButtonDown(engine, edit, hwnd); break;
         case WM_LBUTTONUP: edit.entry->mouseDown = false; break;
@@ -167,16 +149,13 @@ void handleBefore(SkinEngine& engine, const EditLookup& edit, HWND hwnd, UINT me
 }
 
 LRESULT CALLBACK editProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return runControlProcedure(
-        &SkinWindowRecord::edits, hwnd, message, wParam, lParam,
-        [&](SkinEngine& engine, const EditLookup& found) { return handleInstead(engine, found, hwnd, message, wParam); },
-        [&](SkinEngine& engine, const EditLookup& found) { handleBefore(engine, found, hwnd, message); });
-}
-
-bool listed(const SkinWindowRecord& window, HWND edit) {
-    for (const EditEntry& entry : window.edits)
-        if (entry.hwnd == edit) return true;
-    return false;
+    return runControlProcedure(&SkinWindowRecord::edits, hwnd, message, wParam, lParam,
+                               [&](SkinEngine& engine, const EditLookup& found) -> std::optional<LRESULT> {
+                                   if (const auto answer = handleInstead(engine, found, hwnd, message, wParam))
+                                       return answer;
+                                   handleBefore(engine, found, hwnd, message);
+                                   return std::nullopt;
+                               });
 }
 
 void installEdits(SkinEngine& engine, int windowIndex, HWND parent) {
@@ -187,19 +166,10 @@ void installEdits(SkinEngine& engine, int windowIndex, HWND parent) {
 
 }  // namespace
 
-RECT editInnerRect(SIZE window, SIZE client, LONG style, SIZE scrollBars) {
-    const LONG width = client.cx + ((style & WS_VSCROLL) ? scrollBars.cx : 0);
-    const LONG height = client.cy + ((style & WS_HSCROLL) ? scrollBars.cy : 0);
-    const LONG left = (window.cx - width) / 2, top = (window.cy - height) / 2;
-    return RECT{left, top, left + width, top + height};
-}
-
 void installEdit(SkinEngine& engine, int windowIndex, HWND edit) {
-    SkinWindowRecord& window = engine.registry().at(windowIndex);
-    if (listed(window, edit)) return;
-    window.edits.push_back(EditEntry{edit});
-    const int index = static_cast<int>(window.edits.size());
-    window.edits.back().previousProc = subclassControl(edit, editProcedure, index, windowIndex);
+    std::vector<EditEntry>& edits = engine.registry().at(windowIndex).edits;
+    if (entryIndexOf(edits, edit)) return;
+    installControl(edits, windowIndex, edit, editProcedure);
     setIntProperty(edit, prop::textColor, 0);
 }
 
@@ -215,7 +185,7 @@ void PaintEditFrame(SkinEngine& engine, HWND edit, std::optional<bool> focused, 
         focused = found.entry && found.entry->focused;
     }
     const SIZE size = windowSize(edit);
-    const RECT inner = editInnerRect(size, clientSize(edit), GetWindowLongA(edit, GWL_STYLE), scrollBarSizes(edit));
+    const RECT inner = frameInnerRect(edit);
     HDC snapshot = snapshotBackground(engine, edit, RECT{0, 0, size.cx, size.cy});
     if (!snapshot) return;
     drawFrameRing(engine, snapshot, size, inner, *focused, hover);

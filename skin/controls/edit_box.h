@@ -11,12 +11,6 @@ namespace skin {
 
 class SkinEngine;
 
-// The client area together with its scroll bars, in the edit's window rectangle of
-// `window` size, the border taken as equally thick on every side. `scrollBars` holds the
-// vertical bar's width and the horizontal bar's height; each counts only when `style`
-// has its bar.
-RECT editInnerRect(SIZE window, SIZE client, LONG style, SIZE scrollBars);
-
 // Registers and subclasses one edit of the window `windowIndex`; an edit listed
 // already is left as it is.
 void installEdit(SkinEngine& engine, int windowIndex, HWND edit);

@@ -7,6 +7,7 @@
 #include "gdiplus/pen.h"
 #include "skin/controls/control_installers.h"
 #include "skin/controls/control_subclass.h"
+#include "skin/controls/frame_ring.h"
 #include "skin/engine/argb.h"
 #include "skin/engine/background_snapshot.h"
 #include "skin/engine/window_queries.h"
@@ -19,25 +20,10 @@ constexpr int hotKindList = 4;
 constexpr COLORREF keyColor = 0xFF00FF;  // pixels of this colour never reach the screen
 constexpr gdip::Argb keyArgb = 0xFFFF00FF;
 constexpr UINT arrowKeyRepaint = 0x8002;
-constexpr int combineXor = 3;
 
-using Slot = ControlSlot<ListEntry>;
+using Slot = ControlLookup<ListEntry>;
 
 bool isClass(HWND hwnd, const char* name) { return lstrcmpiA(windowClassName(hwnd).c_str(), name) == 0; }
-
-SIZE windowSize(HWND hwnd) {
-    RECT area{};
-    GetWindowRect(hwnd, &area);
-    return SIZE{area.right - area.left, area.bottom - area.top};
-}
-
-int scrollBarThickness(HWND hwnd, LONG object, bool height) {
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetScrollBarInfo(hwnd, object, &info)) return 0;
-    const RECT& r = info.rcScrollBar;
-    return height ? r.bottom - r.top : r.right - r.left;
-}
 
 // The visible scroll bars in screen coordinates: the system paints only these.
 HRGN scrollBarRegion(HWND hwnd) {
@@ -53,18 +39,9 @@ HRGN scrollBarRegion(HWND hwnd) {
     return region;
 }
 
+// The inside of the ring gets the key colour, so that the control's own pixels stay.
 void paintFrameRing(SkinEngine& engine, gdip::Graphics& graphics, SIZE size, const RECT& inner) {
-    const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
-    graphics.setClip(0, 0, w, h);
-    graphics.setClip(static_cast<float>(inner.left), static_cast<float>(inner.top),
-                     static_cast<float>(inner.right - inner.left), static_cast<float>(inner.bottom - inner.top),
-                     combineXor);
-    if (engine.settings.transparentControls) {
-        gdip::SolidBrush veil;
-        if (veil.create(toArgb(0xFFFFFF, engine.settings.veilAlpha))) graphics.fillRectangle(veil, 0, 0, w, h);
-    } else {
-        graphics.clear(0xFFFFFFFF);
-    }
+    veilFrameRing(engine, graphics, size, inner);
     graphics.resetClip();
     graphics.setClip(static_cast<float>(inner.left), static_cast<float>(inner.top),
                      static_cast<float>(inner.right - inner.left), static_cast<float>(inner.bottom - inner.top));
@@ -91,7 +68,7 @@ void drawFrame(SkinEngine& engine, const Slot& slot, std::optional<bool> hover =
 // The hover frame is drawn only when the mouse comes in from elsewhere.
 LRESULT onMouseMove(SkinEngine& engine, const Slot& slot, HWND hwnd, WPARAM wParam, LPARAM lParam) {
     trackMouseLeave(hwnd);
-    SkinWindowRecord& record = *slot.record;
+    SkinWindowRecord& record = *slot.window;
     record.hotControl = slot.index;
     if (record.hotControl != record.lastHotControl || record.hotControlKind != hotKindList) {
         slot.entry->hovered = true;
@@ -103,7 +80,7 @@ LRESULT onMouseMove(SkinEngine& engine, const Slot& slot, HWND hwnd, WPARAM wPar
 }
 
 LRESULT onMouseLeave(SkinEngine& engine, const Slot& slot, HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    slot.record->lastHotControl = 0;
+    slot.window->lastHotControl = 0;
     slot.entry->hovered = false;
     drawFrame(engine, slot, false);
     return passToPrevious(hwnd, WM_MOUSELEAVE, wParam, lParam);
@@ -220,9 +197,7 @@ LRESULT onShift(SkinEngine& engine, HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 void installList(SkinEngine& engine, int windowIndex, HWND control) {
-    std::vector<ListEntry>& lists = engine.registry().at(windowIndex).lists;
-    const int index = addEntry(lists, control);
-    lists[index - 1].previousProc = subclassControl(control, ListProc, index, windowIndex);
+    installControl(engine.registry().at(windowIndex).lists, windowIndex, control, ListProc);
 }
 
 // Every direct child of `parent` of the class, for which `take` says yes.
@@ -234,20 +209,6 @@ void installEach(HWND parent, const char* className, Take take) {
 }
 
 }  // namespace
-
-RECT listInnerRect(SIZE window, SIZE client, LONG style, int horizontalBarHeight, int verticalBarWidth) {
-    const LONG height = client.cy + ((style & WS_HSCROLL) ? horizontalBarHeight : 0);
-    const LONG width = client.cx + ((style & WS_VSCROLL) ? verticalBarWidth : 0);
-    const LONG top = (window.cy - height) / 2, left = (window.cx - width) / 2;
-    return RECT{left, top, left + width, top + height};
-}
-
-RECT ListInnerRect(HWND hwnd) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    return listInnerRect(windowSize(hwnd), SIZE{client.right, client.bottom}, GetWindowLongA(hwnd, GWL_STYLE),
-                         scrollBarThickness(hwnd, OBJID_HSCROLL, true), scrollBarThickness(hwnd, OBJID_VSCROLL, false));
-}
 
 // Any of the edges a control draws as a border; the combined edge styles add nothing.
 bool hasListBorder(LONG style, LONG exStyle) {
@@ -263,7 +224,7 @@ void DrawListFrame(SkinEngine& engine, int windowIndex, int controlIndex, std::o
     const ListEntry& entry = engine.registry().at(windowIndex).lists.at(controlIndex - 1);
     const HWND hwnd = entry.hwnd;
     const SIZE size = windowSize(hwnd);
-    const RECT inner = ListInnerRect(hwnd);
+    const RECT inner = frameInnerRect(hwnd);
     HDC snapshot = snapshotBackground(engine, hwnd, RECT{0, 0, size.cx, size.cy});
     if (!snapshot) return;
     {
@@ -303,37 +264,41 @@ void InvalidateVisibleChildren(HWND hwnd) {
         if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
 }
 
-LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    SkinEngine* engine = SkinEngine::current();
-    const Slot slot = findControlSlot(engine, hwnd, &SkinWindowRecord::lists);
-    if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
-    if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
+std::optional<LRESULT> handleListMessage(SkinEngine& engine, const Slot& slot, HWND hwnd, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
     switch (message) {
     case WM_MOUSEMOVE:
-        return onMouseMove(*engine, slot, hwnd, wParam, lParam);
+        return onMouseMove(engine, slot, hwnd, wParam, lParam);
     case WM_MOUSELEAVE:
-        return onMouseLeave(*engine, slot, hwnd, wParam, lParam);
+        return onMouseLeave(engine, slot, hwnd, wParam, lParam);
     case WM_MOVE:
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
-        return onShift(*engine, hwnd, message, wParam, lParam);
+        return onShift(engine, hwnd, message, wParam, lParam);
     case WM_ERASEBKGND:
-        return onEraseBackground(*engine, hwnd, wParam, lParam);
+        return onEraseBackground(engine, hwnd, wParam, lParam);
     case WM_PAINT:
-        return onPaint(*engine, slot, hwnd, wParam, lParam);
+        return onPaint(engine, slot, hwnd, wParam, lParam);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        return onFocusChange(*engine, slot, hwnd, message, wParam, lParam);
+        return onFocusChange(engine, slot, hwnd, message, wParam, lParam);
     case WM_NCPAINT:
-        return onNcPaint(*engine, slot, hwnd, lParam);
+        return onNcPaint(engine, slot, hwnd, lParam);
     case WM_KEYDOWN:
     case WM_KEYUP:
         return onKey(slot, hwnd, message, wParam, lParam);
     case arrowKeyRepaint:
-        return onArrowKeyRepaint(*engine, slot, hwnd, wParam, lParam);
+        return onArrowKeyRepaint(engine, slot, hwnd, wParam, lParam);
     }
-    return passToPrevious(hwnd, message, wParam, lParam);
+    return std::nullopt;
+}
+
+LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return runControlProcedure(&SkinWindowRecord::lists, hwnd, message, wParam, lParam,
+                               [&](SkinEngine& engine, const Slot& slot) {
+                                   return handleListMessage(engine, slot, hwnd, message, wParam, lParam);
+                               });
 }
 
 void InstallLists(SkinEngine& engine, int windowIndex, HWND parent) {

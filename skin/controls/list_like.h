@@ -13,11 +13,6 @@ namespace skin {
 
 class SkinEngine;
 
-// The part of the window rectangle (window coordinates) that holds the client area and
-// the scroll bars, with the border equally thick on opposite sides.
-RECT ListInnerRect(HWND hwnd);
-RECT listInnerRect(SIZE window, SIZE client, LONG style, int horizontalBarHeight, int verticalBarWidth);
-
 bool HasListBorder(HWND hwnd);
 bool hasListBorder(LONG style, LONG exStyle);
 

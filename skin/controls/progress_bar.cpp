@@ -56,13 +56,11 @@ void PaintProgressBar(SkinEngine& engine, int windowIndex, int index) {
 }
 
 LRESULT CALLBACK ProgressBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    SkinEngine* engine = SkinEngine::current();
-    const ControlSlot<ProgressBarEntry> slot = findControlSlot(engine, hwnd, &SkinWindowRecord::progressBars);
-    if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
-    if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
-    const auto paint = [&] { PaintProgressBar(*engine, slot.windowIndex, slot.index); };
-    if (const auto answer = answerBarPainting(hwnd, message, wParam, paint)) return *answer;
-    return passToPrevious(hwnd, message, wParam, lParam);
+    return runControlProcedure(&SkinWindowRecord::progressBars, hwnd, message, wParam, lParam,
+                               [&](SkinEngine& engine, const ControlLookup<ProgressBarEntry>& slot) {
+                                   const auto paint = [&] { PaintProgressBar(engine, slot.windowIndex, slot.index); };
+                                   return answerBarPainting(hwnd, message, wParam, paint);
+                               });
 }
 
 void InstallProgressBars(SkinEngine& engine, int windowIndex, HWND parent) {

@@ -9,6 +9,7 @@
 #include "gdiplus/string_format.h"
 #include "skin/controls/button_faces.h"
 #include "skin/controls/button_procedure.h"
+#include "skin/controls/control_subclass.h"
 #include "skin/controls/control_font.h"
 #include "skin/controls/control_installers.h"
 #include "skin/engine/argb.h"
@@ -139,7 +140,7 @@ void InstallPushButtons(SkinEngine& engine, int windowIndex, HWND parent) {
     if (!engine.settings.controlSkinning) return;
     SkinWindowRecord& record = engine.registry().at(windowIndex);
     forEachButtonChild(parent, [&](HWND child) {
-        if (isPlainPushButton(child) && !findButtonIndex(record, child)) installPushButton(record, windowIndex, child);
+        if (isPlainPushButton(child) && !entryIndexOf(record.buttons, child)) installPushButton(record, windowIndex, child);
     });
 }
 

@@ -94,9 +94,9 @@ void drawTrackBar(SkinEngine& engine, const TrackBarEntry& bar, gdip::Graphics& 
 }
 
 // The bar is repainted only when the mouse comes in from elsewhere.
-void onMouseMove(SkinEngine& engine, const ControlSlot<TrackBarEntry>& slot) {
+void onMouseMove(SkinEngine& engine, const ControlLookup<TrackBarEntry>& slot) {
     trackMouseLeave(slot.entry->hwnd);
-    SkinWindowRecord& record = *slot.record;
+    SkinWindowRecord& record = *slot.window;
     record.hotControl = slot.index;
     if (record.lastHotControl != record.hotControl || record.hotControlKind != hotKindTrackBar) {
         slot.entry->hovered = true;
@@ -106,8 +106,8 @@ void onMouseMove(SkinEngine& engine, const ControlSlot<TrackBarEntry>& slot) {
     record.hotControlKind = hotKindTrackBar;
 }
 
-void onMouseLeave(SkinEngine& engine, const ControlSlot<TrackBarEntry>& slot) {
-    slot.record->lastHotControl = 0;
+void onMouseLeave(SkinEngine& engine, const ControlLookup<TrackBarEntry>& slot) {
+    slot.window->lastHotControl = 0;
     slot.entry->hovered = false;
     PaintTrackBar(engine, slot.windowIndex, slot.index);
 }
@@ -162,15 +162,14 @@ void PaintTrackBar(SkinEngine& engine, int windowIndex, int index) {
 }
 
 LRESULT CALLBACK TrackBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    SkinEngine* engine = SkinEngine::current();
-    const ControlSlot<TrackBarEntry> slot = findControlSlot(engine, hwnd, &SkinWindowRecord::trackBars);
-    if (message == WM_NCDESTROY) return endSkinnedControl(slot.entry, hwnd, wParam, lParam);
-    if (!slot.entry) return passToPrevious(hwnd, message, wParam, lParam);
-    const auto paint = [&] { PaintTrackBar(*engine, slot.windowIndex, slot.index); };
-    if (const auto answer = answerBarPainting(hwnd, message, wParam, paint)) return *answer;
-    if (message == WM_MOUSEMOVE) onMouseMove(*engine, slot);
-    if (message == WM_MOUSELEAVE) onMouseLeave(*engine, slot);
-    return passToPrevious(hwnd, message, wParam, lParam);
+    return runControlProcedure(&SkinWindowRecord::trackBars, hwnd, message, wParam, lParam,
+                               [&](SkinEngine& engine, const ControlLookup<TrackBarEntry>& slot) {
+                                   const auto paint = [&] { PaintTrackBar(engine, slot.windowIndex, slot.index); };
+                                   const auto answer = answerBarPainting(hwnd, message, wParam, paint);
+                                   if (message == WM_MOUSEMOVE) onMouseMove(engine, slot);
+                                   if (message == WM_MOUSELEAVE) onMouseLeave(engine, slot);
+                                   return answer;
+                               });
 }
 
 void InstallTrackBars(SkinEngine& engine, int windowIndex, HWND parent) {

@@ -20,6 +20,18 @@ std::string windowClassName(HWND window) {
     return name;
 }
 
+SIZE windowSize(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    return SIZE{area.right - area.left, area.bottom - area.top};
+}
+
+SIZE clientSize(HWND window) {
+    RECT area{};
+    GetClientRect(window, &area);
+    return SIZE{area.right, area.bottom};
+}
+
 bool isOwnerDrawnListBox(HWND window) {
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     return lstrcmpiA(windowClassName(window).c_str(), "ListBox") == 0 &&

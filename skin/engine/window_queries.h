@@ -12,6 +12,10 @@ class WindowRegistry;
 
 std::string windowClassName(HWND window);
 
+// The size of the window rectangle, and of the client area.
+SIZE windowSize(HWND window);
+SIZE clientSize(HWND window);
+
 // A list box ("ListBox") with a fixed or variable owner-drawn style.
 bool isOwnerDrawnListBox(HWND window);
 
