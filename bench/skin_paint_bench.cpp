@@ -8,9 +8,8 @@
 
 #include <cstdio>
 
+#include "app/skin_hookup.h"
 #include "bench/bench_timing.h"
-#include "gdiplus/library.h"
-#include "lz_assets_embedded.h"
 #include "skin/controls/button_procedure.h"
 #include "skin/engine/skin_engine.h"
 
@@ -42,25 +41,17 @@ void Report(const char* what, double ms, double referenceMs) {
 }  // namespace
 
 int main() {
-    skin::SkinEngine engine;
-    engine.startGdiplus();
-    skin::BackgroundArgs background;
-    background.picture = gdip::Bytes(assets::background_jpg, assets::background_jpg + assets::background_jpg_size);
-    background.backColor = 0;
-    background.accentColor = 0x0080FF;
-    background.mode = 3;
-    engine.setBackground(background);
-    engine.setControlSkinning(1, 0);
-
+    CreateSkinEngine();
+    StartSkinEngine();
+    skin::SkinEngine& engine = *TheSkinEngine();
     HWND window = CreateWindowExA(0, "STATIC", "岚舟备忘录", WS_POPUP | WS_MINIMIZEBOX, 100, 100, 281, 393, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND button = CreateWindowExA(0, "BUTTON", "添加备忘", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 300, 75, 25,
                                   window, nullptr, GetModuleHandleA(nullptr), nullptr);
-    engine.settings.transparentControls = true;
     // The add-memo window's title box: its frame ring and its veiled background.
     HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 60, 283 - 22, 24, window,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-    engine.skinWindow(window);
+    ApplySkin(window);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     const int index = engine.registry().lookup(window);
@@ -131,5 +122,6 @@ int main() {
     Report(what, maximisedResized, PlainCopyMs(window, client.right, client.bottom, 11));
 
     DestroyWindow(window);
+    DestroySkinEngine();
     return 0;
 }

@@ -8,11 +8,13 @@ namespace gallery {
 
 namespace {
 
+// Each page numbers its controls in its own thousand: GetDlgItem finds the first of
+// equal numbers.
 enum BarIds : int {
-    firstTrackBar = 2001,  // three across, at the start, halfway and the end
-    uprightTrackBar = 2004,
-    firstProgressBar = 2005,  // four across, empty to full
-    uprightProgressBar = 2009,
+    firstTrackBar = 3001,  // three across, at the start, halfway and the end
+    uprightTrackBar = 3004,
+    firstProgressBar = 3005,  // four across, empty to full
+    uprightProgressBar = 3009,
     listBox,
     listView,
     treeView,

@@ -24,21 +24,35 @@ void fillCombo(HWND combo, int selected) {
     SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
+// Edits are made as the memo program makes them: with a client edge, which is the ring
+// the skin paints. (Wine's edit draws a WS_BORDER line inside its own client area, which
+// leaves the skin no ring to paint.)
+HWND addEdit(HWND window, const char* text, DWORD style, int x, int y, int width, int height, int id) {
+    return AddControl(window, "EDIT", text, style, x, y, width, height, id, WS_EX_CLIENTEDGE);
+}
+
 void createEdits(HWND window, const RECT& area) {
     const int x = area.left, y = area.top;
-    AddControl(window, "EDIT", "普通编辑框", WS_BORDER | ES_AUTOHSCROLL, x, y, 150, 24, plainEdit);
-    AddControl(window, "EDIT", "悬停编辑框", WS_BORDER | ES_AUTOHSCROLL, x + 160, y, 150, 24, hoverEdit);
-    AddControl(window, "EDIT", "焦点编辑框", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, x, y + 34, 150, 24, focusEdit);
-    AddControl(window, "EDIT", "禁用编辑框", WS_BORDER | ES_AUTOHSCROLL | WS_DISABLED, x + 160, y + 34, 150, 24, disabledEdit);
+    addEdit(window, "普通编辑框", ES_AUTOHSCROLL, x, y, 150, 24, plainEdit);
+    addEdit(window, "悬停编辑框", ES_AUTOHSCROLL, x + 160, y, 150, 24, hoverEdit);
+    addEdit(window, "焦点编辑框", ES_AUTOHSCROLL | WS_TABSTOP, x, y + 34, 150, 24, focusEdit);
+    addEdit(window, "禁用编辑框", ES_AUTOHSCROLL | WS_DISABLED, x + 160, y + 34, 150, 24, disabledEdit);
     std::string body;
     for (int line = 1; line <= 12; ++line) body += "第" + std::to_string(line) + "行 备忘内容\r\n";
-    AddControl(window, "EDIT", body.c_str(), WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, x, y + 68, 310, 90, bodyEdit);
+    addEdit(window, body.c_str(), ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, x, y + 68, 310, 90, bodyEdit);
     fillCombo(AddControl(window, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, x, y + 170, 150, 200, dropDownListCombo), 0);
     fillCombo(AddControl(window, "COMBOBOX", "", CBS_DROPDOWN | WS_VSCROLL, x + 160, y + 170, 150, 200, dropDownCombo), 1);
     fillCombo(AddControl(window, "COMBOBOX", "", CBS_SIMPLE, x, y + 206, 150, 90, simpleCombo), 2);
 }
 
 void hoverOver(HWND window, int id) { MoveCursorOver(GetDlgItem(window, id)); }
+
+// An edit shows its focus ring from its next paint on (typing gives one at once).
+void showFocusedEdit(HWND window) {
+    HWND edit = GetDlgItem(window, focusEdit);
+    SetFocus(edit);
+    RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+}
 
 }  // namespace
 
@@ -47,7 +61,7 @@ GalleryPage EditsPage() {
     page.create = createEdits;
     page.states = {
         {"edit-hover", [](HWND window) { hoverOver(window, hoverEdit); }},
-        {"edit-focus", [](HWND window) { SetFocus(GetDlgItem(window, focusEdit)); }},
+        {"edit-focus", showFocusedEdit},
         {"combo-hover", [](HWND window) { hoverOver(window, dropDownListCombo); }},
         {"combo-focus", [](HWND window) { SetFocus(GetDlgItem(window, dropDownListCombo)); }},
     };

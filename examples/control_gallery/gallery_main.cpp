@@ -11,15 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "app/skin_hookup.h"
 #include "examples/control_gallery/gallery_page.h"
-#include "lz_assets_embedded.h"
-#include "skin/engine/skin_engine.h"
 
 namespace gallery {
 
 HWND AddControl(HWND window, const char* className, const char* text, DWORD style, int x, int y, int width,
-                int height, int id) {
-    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window,
+                int height, int id, DWORD exStyle) {
+    return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -38,14 +37,14 @@ using gallery::GalleryPage;
 constexpr int windowWidth = 1000;
 constexpr int windowHeight = 720;
 constexpr int columnWidth = 320;
-constexpr int captionHeight = 30;
+constexpr int pagesTop = 70;  // well below the title bar
 
 std::vector<GalleryPage> allPages() { return {gallery::ButtonsPage(), gallery::EditsPage(), gallery::BarsPage()}; }
 
 // Pages sit side by side in columns below the title bar.
 RECT pageArea(size_t column) {
     const int left = 12 + static_cast<int>(column) * (columnWidth + 8);
-    return {left, captionHeight + 40, left + columnWidth, windowHeight - 12};
+    return {left, pagesTop, left + columnWidth, windowHeight - 12};
 }
 
 LRESULT CALLBACK galleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,21 +62,6 @@ HWND makeWindow() {
     RegisterClassA(&wc);
     return CreateWindowExA(0, "ControlGallery", "控件一览", WS_POPUP | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 10, 10,
                            windowWidth, windowHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-// The program's own look: its background picture and accent colour.
-void skinLikeTheProgram(skin::SkinEngine& engine, HWND window) {
-    engine.startGdiplus();
-    skin::BackgroundArgs background;
-    background.picture = gdip::Bytes(assets::background_jpg, assets::background_jpg + assets::background_jpg_size);
-    background.backColor = 0;
-    background.accentColor = 0x0080FF;
-    background.mode = 3;
-    engine.setBackground(background);
-    engine.setControlSkinning(1, 0);
-    skin::SkinWindowArgs args;
-    args.captionHeight = captionHeight;
-    engine.skinWindow(window, args);
 }
 
 const gallery::GalleryState* findState(const std::vector<GalleryPage>& pages, const std::string& name) {
@@ -110,8 +94,10 @@ int main(int argc, char** argv) {
     InitCommonControlsEx(&init);
     HWND window = makeWindow();
     for (size_t column = 0; column < pages.size(); ++column) pages[column].create(window, pageArea(column));
-    skin::SkinEngine engine;
-    skinLikeTheProgram(engine, window);
+    // The engine is set up and the window skinned exactly as the memo program does it.
+    CreateSkinEngine();
+    StartSkinEngine();
+    ApplySkin(window);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     if (state) state->apply(window);
@@ -121,5 +107,6 @@ int main(int argc, char** argv) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    DestroySkinEngine();
     return 0;
 }

@@ -23,7 +23,7 @@ struct GalleryPage {
 
 // A child control of the gallery window; `id` is how states find it again.
 HWND AddControl(HWND window, const char* className, const char* text, DWORD style, int x, int y, int width,
-                int height, int id);
+                int height, int id, DWORD exStyle = 0);
 
 // Puts the real cursor over the middle of a control, so that the control sees the mouse
 // come in as it would from a user.
