@@ -37,7 +37,8 @@ LRESULT CALLBACK watchingProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 class EditBoxes : public SkinnedHost {};
 
-TEST(EditGeometry, InnerRectangleHoldsClientAndScrollBarsCentred) {
+// The ring that edits and list-likes paint.
+TEST(FrameRingGeometry, InnerRectangleHoldsClientAndScrollBarsCentred) {
     struct Case {
         SIZE window, client;
         LONG style;
@@ -48,6 +49,10 @@ TEST(EditGeometry, InnerRectangleHoldsClientAndScrollBarsCentred) {
         {{120, 80}, {99, 59}, WS_VSCROLL | WS_HSCROLL, {2, 2, 118, 78}},     // both bars and the size box
         {{120, 80}, {99, 76}, WS_VSCROLL, {2, 2, 118, 78}},                  // vertical bar only
         {{101, 25}, {96, 20}, 0, {2, 2, 98, 22}},                            // odd ring: rounded down
+        {{100, 80}, {96, 76}, 0, {2, 2, 98, 78}},                            // a list's client edge
+        {{100, 80}, {79, 59}, WS_HSCROLL | WS_VSCROLL, {2, 2, 98, 78}},
+        {{100, 80}, {79, 76}, WS_VSCROLL, {2, 2, 98, 78}},
+        {{100, 80}, {100, 80}, 0, {0, 0, 100, 80}},
     };
     for (const Case& c : cases) {
         const RECT inner = frameInnerRect(c.window, c.client, c.style, SIZE{17, 17});

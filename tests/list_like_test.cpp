@@ -76,24 +76,8 @@ TEST(ListInstaller, LeavesEveryListWhileControlSkinningIsOff) {
     EXPECT_FALSE(installed(date));
 }
 
-TEST(ListGeometry, InnerRectHoldsClientAndScrollBarsAndBordersNeedAnEdge) {
-    const struct {
-        SIZE window, client;
-        LONG style;
-        RECT inner;
-    } cases[] = {
-        {{100, 80}, {96, 76}, 0, {2, 2, 98, 78}},
-        {{100, 80}, {79, 59}, WS_HSCROLL | WS_VSCROLL, {2, 2, 98, 78}},  // bars of 17 and 17
-        {{100, 80}, {79, 76}, WS_VSCROLL, {2, 2, 98, 78}},
-        {{100, 80}, {100, 80}, 0, {0, 0, 100, 80}},
-    };
-    for (const auto& c : cases) {
-        const RECT r = frameInnerRect(c.window, c.client, c.style, SIZE{17, 17});
-        EXPECT_EQ(r.left, c.inner.left);
-        EXPECT_EQ(r.top, c.inner.top);
-        EXPECT_EQ(r.right, c.inner.right);
-        EXPECT_EQ(r.bottom, c.inner.bottom);
-    }
+// The ring itself is measured as an edit's is (edit_box_test).
+TEST(ListGeometry, BordersNeedAnEdge) {
     EXPECT_TRUE(hasListBorder(WS_BORDER, 0));
     EXPECT_TRUE(hasListBorder(0, WS_EX_CLIENTEDGE));
     EXPECT_TRUE(hasListBorder(0, WS_EX_WINDOWEDGE));
