@@ -4,9 +4,16 @@
 
 #include "skin/controls/button_faces.h"
 #include "skin/controls/check_button.h"
+#include "gdiplus/brush.h"
+#include "gdiplus/font.h"
+#include "gdiplus/graphics.h"
+#include "gdiplus/string_format.h"
+#include "skin/controls/control_font.h"
 #include "skin/controls/control_subclass.h"
+#include "skin/engine/argb.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_properties.h"
+#include "skin/engine/window_queries.h"
 
 namespace skin {
 
@@ -129,14 +136,28 @@ Handled dispatch(const ButtonMessage& m) {
 
 }  // namespace
 
-int addButtonRecord(SkinWindowRecord& record, int windowIndex, HWND control, int kind) {
+ButtonRecord& addButtonRecord(SkinWindowRecord& record, int windowIndex, HWND control, int kind) {
     ButtonRecord& entry = installControl(record.buttons, windowIndex, control, ButtonProcedure);
     entry.kind = kind;
-    const int length = GetWindowTextLengthA(control);
-    std::string caption(static_cast<size_t>(length) + 1, '\0');
-    caption.resize(static_cast<size_t>(GetWindowTextA(control, caption.data(), length + 1)));
-    entry.caption = caption;
-    return entryIndexOf(record.buttons, control);
+    entry.caption = windowText(control);
+    const ControlFont font = captionFontOf(control);
+    entry.fontName = font.name;
+    entry.fontSize = font.size;
+    entry.fontStyle = font.style;
+    return entry;
+}
+
+void drawButtonCaption(gdip::Graphics& graphics, HWND control, const ButtonRecord& entry, const gdip::RectF& layout,
+                       int fontUnit, int alignment) {
+    gdip::SolidBrush brush;
+    gdip::Font font;
+    gdip::StringFormat format;
+    brush.create(toArgb(static_cast<COLORREF>(intProperty(control, prop::textColor))));
+    font.create(entry.fontName, static_cast<float>(entry.fontSize), entry.fontStyle, fontUnit);
+    format.create();
+    format.setAlignment(alignment);
+    format.setLineAlignment(1);
+    graphics.drawString(entry.caption, font, layout, &format, brush);
 }
 
 ButtonRecord* findButtonRecord(SkinEngine& engine, HWND control) {

@@ -4,6 +4,11 @@
 // finding, adding and subclassing an entry.
 #include <windows.h>
 
+namespace gdip {
+class Graphics;
+struct RectF;
+}
+
 namespace skin {
 
 class SkinEngine;
@@ -25,9 +30,14 @@ void forEachButtonChild(HWND parent, Visit visit) {
 }
 
 // A new entry for the control at the end of the array (a fresh array's one empty entry
-// is used instead), its kind and caption filled, the control subclassed with the button
-// procedure and its properties set. Returns the entry's index.
-int addButtonRecord(SkinWindowRecord& record, int windowIndex, HWND control, int kind);
+// is used instead), its kind, caption and caption font filled, the control subclassed
+// with the button procedure and its properties set.
+ButtonRecord& addButtonRecord(SkinWindowRecord& record, int windowIndex, HWND control, int kind);
+
+// The entry's caption in its font and the control's text colour, centred vertically in
+// `layout`; `fontUnit` and `alignment` are GDI+'s.
+void drawButtonCaption(gdip::Graphics& graphics, HWND control, const ButtonRecord& entry, const gdip::RectF& layout,
+                       int fontUnit, int alignment);
 
 // The entry the control's "Hw_FuID" and "Hw_lbID" name, when it still names this
 // control; null otherwise.

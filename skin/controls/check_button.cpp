@@ -5,21 +5,17 @@
 #include "skin/controls/check_button.h"
 
 #include "gdiplus/brush.h"
-#include "gdiplus/font.h"
 #include "gdiplus/graphics.h"
 #include "gdiplus/graphics_path.h"
 #include "gdiplus/pen.h"
-#include "gdiplus/string_format.h"
 #include "lz_assets_embedded.h"
 #include "skin/controls/button_procedure.h"
 #include "skin/controls/control_subclass.h"
-#include "skin/controls/control_font.h"
 #include "skin/controls/control_installers.h"
 #include "skin/engine/argb.h"
 #include "skin/engine/background_snapshot.h"
 #include "skin/engine/path_shapes.h"
 #include "skin/engine/skin_engine.h"
-#include "skin/engine/window_properties.h"
 
 namespace skin {
 
@@ -28,6 +24,7 @@ namespace {
 constexpr COLORREF glowColor = 0xDDCA22;
 constexpr int antiAlias = 4;
 constexpr int pixelUnit = 2;
+constexpr int leftAligned = 0;
 
 // The kind the control is skinned as, or 0 when this installer leaves it.
 int checkKindOf(HWND child) {
@@ -41,14 +38,9 @@ int checkKindOf(HWND child) {
 
 void installCheckButton(SkinWindowRecord& record, int windowIndex, HWND parent, HWND button, int kind) {
     const bool checked = SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const int index = addButtonRecord(record, windowIndex, button, kind);
-    const ControlFont font = captionFontOf(button);
-    ButtonRecord& entry = record.buttons[index - 1];
+    ButtonRecord& entry = addButtonRecord(record, windowIndex, button, kind);
     entry.checked = checked;
     entry.container = parent;
-    entry.fontName = font.name;
-    entry.fontSize = font.size;
-    entry.fontStyle = font.style;
 }
 
 const gdip::Bytes& boxPicture() {
@@ -129,18 +121,6 @@ void paintBoxMark(const Mark& m, UINT state) {
     paintHover(m, square, {m.x + 3, m.y + (m.h - 12) / 2 + 1}, 11);
 }
 
-void paintCaption(const Mark& m, const ButtonRecord& entry, const gdip::RectF& layout) {
-    gdip::SolidBrush brush;
-    gdip::Font font;
-    gdip::StringFormat format;
-    brush.create(toArgb(static_cast<COLORREF>(intProperty(m.control, prop::textColor))));
-    font.create(entry.fontName, static_cast<float>(entry.fontSize), entry.fontStyle, pixelUnit);
-    format.create();
-    format.setAlignment(0);
-    format.setLineAlignment(1);
-    m.graphics.drawString(entry.caption, font, layout, &format, brush);
-}
-
 // Draws the mark and the caption on a copy of the background and puts it on the control.
 template <typename PaintMark>
 void paintOnBackground(SkinEngine& engine, HWND control, float captionLeft, float captionShrink, PaintMark paintMark) {
@@ -156,11 +136,13 @@ void paintOnBackground(SkinEngine& engine, HWND control, float captionLeft, floa
         const Mark m{engine, graphics, control, static_cast<float>(client.left), static_cast<float>(client.top),
                      static_cast<float>(client.right - client.left), static_cast<float>(client.bottom - client.top)};
         paintMark(m);
-        paintCaption(m, *entry, {m.x + captionLeft, 2, m.w - captionShrink, m.h});
-        HDC dc = GetDC(control);
-        BitBlt(dc, 0, 0, client.right - client.left, client.bottom - client.top, snapshot, 0, 0, SRCCOPY);
-        ReleaseDC(control, dc);
+        drawButtonCaption(graphics, control, *entry, {m.x + captionLeft, 2, m.w - captionShrink, m.h}, pixelUnit,
+                          leftAligned);
     }
+    // GDI+ is done with the snapshot before GDI copies from it.
+    HDC dc = GetDC(control);
+    BitBlt(dc, 0, 0, client.right - client.left, client.bottom - client.top, snapshot, 0, 0, SRCCOPY);
+    ReleaseDC(control, dc);
     releaseSnapshot(engine, snapshot);
 }
 

@@ -1,5 +1,7 @@
 #include "skin/controls/control_subclass.h"
 
+#include "skin/engine/background_snapshot.h"
+
 namespace skin {
 
 LRESULT callProcedure(WNDPROC previous, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -10,8 +12,7 @@ LRESULT callProcedure(WNDPROC previous, HWND control, UINT message, WPARAM wPara
 WNDPROC releaseControl(HWND control) {
     const WNDPROC previous = previousProcOf(control);
     if (previous) SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    DeleteObject(RemovePropA(control, prop::colorBrush));
-    DeleteObject(RemovePropA(control, prop::colorBrushBitmap));
+    deleteColorBrush(control);
     for (const char* name : {prop::index, prop::ownerIndex, prop::previousProc, prop::textColor})
         RemovePropA(control, name);
     return previous;

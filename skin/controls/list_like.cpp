@@ -10,6 +10,7 @@
 #include "skin/controls/frame_ring.h"
 #include "skin/engine/argb.h"
 #include "skin/engine/background_snapshot.h"
+#include "skin/engine/window_painting.h"
 #include "skin/engine/window_queries.h"
 
 namespace skin {
@@ -256,12 +257,6 @@ HDC MakeVeiledClientSnapshot(SkinEngine& engine, HWND hwnd) {
         graphics.fillRectangle(veil, 0, 0, static_cast<float>(area.right - area.left),
                                static_cast<float>(area.bottom - area.top));
     return snapshot;
-}
-
-void InvalidateVisibleChildren(HWND hwnd) {
-    for (HWND child = FindWindowExA(hwnd, nullptr, nullptr, nullptr); child;
-         child = FindWindowExA(hwnd, child, nullptr, nullptr))
-        if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
 }
 
 std::optional<LRESULT> handleListMessage(SkinEngine& engine, const Slot& slot, HWND hwnd, UINT message, WPARAM wParam,

@@ -23,8 +23,6 @@ void DrawListFrame(SkinEngine& engine, int windowIndex, int controlIndex, std::o
 // control's client area, veiled in white.
 HDC MakeVeiledClientSnapshot(SkinEngine& engine, HWND hwnd);
 
-void InvalidateVisibleChildren(HWND hwnd);
-
 LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace skin

@@ -2,21 +2,17 @@
 // background: a glossy upper half, the accent colour under the mouse, a glow when
 // focused and an inset when pressed.
 #include "gdiplus/brush.h"
-#include "gdiplus/font.h"
 #include "gdiplus/graphics.h"
 #include "gdiplus/graphics_path.h"
 #include "gdiplus/pen.h"
-#include "gdiplus/string_format.h"
 #include "skin/controls/button_faces.h"
 #include "skin/controls/button_procedure.h"
 #include "skin/controls/control_subclass.h"
-#include "skin/controls/control_font.h"
 #include "skin/controls/control_installers.h"
 #include "skin/engine/argb.h"
 #include "skin/engine/background_snapshot.h"
 #include "skin/engine/path_shapes.h"
 #include "skin/engine/skin_engine.h"
-#include "skin/engine/window_properties.h"
 
 namespace skin {
 
@@ -31,14 +27,9 @@ bool isPlainPushButton(HWND child) {
 }
 
 void installPushButton(SkinWindowRecord& record, int windowIndex, HWND button) {
-    const int index = addButtonRecord(record, windowIndex, button, PushButton);
+    addButtonRecord(record, windowIndex, button, PushButton);
     // A default push button loses its default look with this.
     SetWindowLongA(button, GWL_STYLE, GetWindowLongA(button, GWL_STYLE) | BS_OWNERDRAW);
-    const ControlFont font = captionFontOf(button);
-    ButtonRecord& entry = record.buttons[index - 1];
-    entry.fontName = font.name;
-    entry.fontSize = font.size;
-    entry.fontStyle = font.style;
 }
 
 struct Face {
@@ -47,18 +38,22 @@ struct Face {
     COLORREF accent;
 };
 
-void fillPlate(const Face& f, const gdip::Brush& brush) {
-    gdip::GraphicsPath plate;
+// The rounded outline of the whole button.
+void platePath(const Face& f, gdip::GraphicsPath& plate) {
     plate.create();
     addRoundedRect(plate, f.x, f.y, f.w - 1, f.h - 1, 5);
+}
+
+void fillPlate(const Face& f, const gdip::Brush& brush) {
+    gdip::GraphicsPath plate;
+    platePath(f, plate);
     f.graphics.fillPath(brush, plate);
 }
 
 void outlinePlate(const Face& f, gdip::Argb color) {
     gdip::GraphicsPath plate;
     gdip::Pen pen;
-    plate.create();
-    addRoundedRect(plate, f.x, f.y, f.w - 1, f.h - 1, 5);
+    platePath(f, plate);
     pen.create(color, 1);
     f.graphics.drawPath(pen, plate);
 }
@@ -97,8 +92,7 @@ void paintBorder(const Face& f, UINT state) {
         outlinePlate(f, toArgb(f.accent, 255));
     } else if (state & stateFocus) {
         gdip::GraphicsPath plate;
-        plate.create();
-        addRoundedRect(plate, f.x, f.y, f.w - 1, f.h - 1, 5);
+        platePath(f, plate);
         drawGlowOutline(f.graphics, plate, 3, focusGlowColor, 120);
         outlinePlate(f, argb(70, 0, 0, 0));
     } else {
@@ -122,17 +116,8 @@ void paintEnabled(const Face& f, UINT state) {
     if (state & stateSelected) paintPressedInset(f);
 }
 
-void paintCaption(const Face& f, HWND button, const ButtonRecord& entry) {
-    gdip::SolidBrush brush;
-    gdip::Font font;
-    gdip::StringFormat format;
-    brush.create(toArgb(static_cast<COLORREF>(intProperty(button, prop::textColor))));
-    font.create(entry.fontName, static_cast<float>(entry.fontSize), entry.fontStyle, 0);
-    format.create();
-    format.setAlignment(1);
-    format.setLineAlignment(1);
-    f.graphics.drawString(entry.caption, font, {0, 2, f.w, f.h}, &format, brush);
-}
+constexpr int worldUnit = 0;
+constexpr int centred = 1;
 
 }  // namespace
 
@@ -162,9 +147,10 @@ void PaintPushButtonFace(SkinEngine& engine, HWND button, HDC dc, UINT state, co
             paintDisabled(f);
         else
             paintEnabled(f, state);
-        paintCaption(f, button, *entry);
-        BitBlt(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, snapshot, 0, 0, SRCCOPY);
+        drawButtonCaption(graphics, button, *entry, {0, 2, f.w, f.h}, worldUnit, centred);
     }
+    // GDI+ is done with the snapshot before GDI copies from it.
+    BitBlt(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, snapshot, 0, 0, SRCCOPY);
     releaseSnapshot(engine, snapshot);
 }
 

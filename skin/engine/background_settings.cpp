@@ -1,29 +1,14 @@
 // The process-wide look: the shared background picture with its colours, and how the
 // controls are skinned.
-#include "gdiplus/encoder.h"
-#include "gdiplus/image.h"
 #include "skin/engine/picture_preparation.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/engine/window_painting.h"
 
 namespace skin {
 
 namespace {
 
 constexpr COLORREF defaultAccentColor = 0xDDCA22;
-
-// Modes 0 and 1 fade the edge away from where the picture stands; the others keep the
-// picture as it is (a file as PNG bytes).
-gdip::Bytes sharedPictureFor(const gdip::Bytes& picture, int mode, COLORREF baseColor) {
-    if (mode == 0 || mode == 1) return preparePicture(picture, baseColor, mode == 0);
-    return picture;
-}
-
-gdip::Bytes sharedPictureFor(const std::string& fileName, int mode, COLORREF baseColor) {
-    if (mode == 0 || mode == 1) return preparePicture(fileName, baseColor, mode == 0);
-    gdip::Image image;
-    if (!image.load(fileName)) return {};
-    return image.saveToBytes(std::string(gdip::pngFormat));
-}
 
 }  // namespace
 
@@ -34,12 +19,12 @@ void SkinEngine::setBackground(const BackgroundArgs& args) {
     if (!hasPicture && !args.backColor) return;
 
     if (hasPicture) {
-        const COLORREF average = args.fileName ? averageColor(*args.fileName) : averageColor(*args.picture);
-        settings.backColor = args.backColor.value_or(average);
+        // A file is read once, and from then on is a picture like any other.
+        const gdip::Bytes fromFile = args.fileName ? pictureFileBytes(*args.fileName) : gdip::Bytes{};
+        const gdip::Bytes& picture = args.fileName ? fromFile : *args.picture;
+        settings.backColor = args.backColor.value_or(averageColor(picture));
         settings.pictureMode = args.mode.value_or(4);
-        settings.sharedPicture = args.fileName
-                                     ? sharedPictureFor(*args.fileName, settings.pictureMode, settings.backColor)
-                                     : sharedPictureFor(*args.picture, settings.pictureMode, settings.backColor);
+        settings.sharedPicture = pictureForMode(picture, settings.pictureMode, settings.backColor);
     } else {
         settings.sharedPicture.clear();
         settings.backColor = *args.backColor;
@@ -54,8 +39,7 @@ void SkinEngine::repaintVisibleWindows() {
         if (!IsWindowVisible(window)) continue;
         paintWindow(index, nullptr, false);
         InvalidateRect(window, nullptr, FALSE);
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
+        InvalidateVisibleChildren(window);
         for (const HeaderEntry& header : registry_.at(index).headers) InvalidateRect(header.hwnd, nullptr, FALSE);
     }
 }

@@ -27,4 +27,8 @@ HBITMAP controlBackgroundBitmap(SkinEngine& engine, HWND control);
 // the control's "Kj_dxjb" and "Kj_wtjb" in place of the earlier pair, which is deleted.
 LRESULT answerWithBackgroundBrush(SkinEngine& engine, HWND control, HDC dc);
 
+// Deletes the brush and bitmap a WM_CTLCOLOR* answer left in the control's "Kj_dxjb" and
+// "Kj_wtjb" and removes both properties. The stock hollow brush is the system's and stays.
+void deleteColorBrush(HWND control);
+
 }  // namespace skin

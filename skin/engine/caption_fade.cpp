@@ -35,8 +35,6 @@ void advance(SkinEngine& engine, int index, CaptionFade& fade, Alpha alpha) {
 }  // namespace
 
 MessageResult onMouseMove(SkinEngine& engine, const WindowMessage& m) {
-    RECT client{};
-    GetClientRect(m.window, &client);
     SkinWindowRecord& record = engine.registry().at(m.index);
     if (!record.hoverTracked) trackMouse(m.window);
     if (!record.showTitleBar) return std::nullopt;
@@ -59,7 +57,10 @@ MessageResult onMouseMove(SkinEngine& engine, const WindowMessage& m) {
     }
     if (hot >= 1 && hot != record.hotCaptionButton) record.fadeIn = {hot, 0};
     record.hotCaptionButton = hot;
-    if (!record.maximized) engine.updateResizeCursor(m.index, m.lParam, client);
+    if (record.maximized) return std::nullopt;
+    RECT client{};
+    GetClientRect(m.window, &client);
+    engine.updateResizeCursor(m.index, m.lParam, client);
     return std::nullopt;
 }
 

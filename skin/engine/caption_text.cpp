@@ -11,16 +11,6 @@
 
 namespace skin {
 
-namespace {
-
-std::string windowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-}  // namespace
-
 CaptionTextArea captionTextArea(int clientWidth, int buttonStripWidth, int resizeBorder) {
     CaptionTextArea area;
     area.left = resizeBorder + 6;

@@ -23,15 +23,6 @@ void prepareText(HWND control, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
 }
 
-// The control's earlier brush and its bitmap go before a new one is made: a control
-// asks for its colours on every paint.
-void deleteColorBrush(HWND control) {
-    DeleteObject(GetPropA(control, prop::colorBrush));
-    DeleteObject(GetPropA(control, prop::colorBrushBitmap));
-    RemovePropA(control, prop::colorBrush);
-    RemovePropA(control, prop::colorBrushBitmap);
-}
-
 LRESULT hollowBrush(HWND control, HDC dc) {
     prepareText(control, dc);
     deleteColorBrush(control);
@@ -53,6 +44,14 @@ bool redrawsOnNotification(const std::string& className, WORD code) {
 }
 
 }  // namespace
+
+// The control's earlier brush and its bitmap go before a new one is made: a control
+// asks for its colours on every paint.
+void deleteColorBrush(HWND control) {
+    HANDLE brush = RemovePropA(control, prop::colorBrush);
+    if (brush != GetStockObject(NULL_BRUSH)) DeleteObject(brush);
+    DeleteObject(RemovePropA(control, prop::colorBrushBitmap));
+}
 
 LRESULT answerWithBackgroundBrush(SkinEngine& engine, HWND control, HDC dc) {
     prepareText(control, dc);

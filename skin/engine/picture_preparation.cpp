@@ -56,11 +56,6 @@ COLORREF averageColor(const gdip::Bytes& picture) {
     return bitmap.load(picture) ? averageOf(bitmap) : 0;
 }
 
-COLORREF averageColor(const std::string& fileName) {
-    gdip::Bitmap bitmap;
-    return bitmap.load(fileName) ? averageOf(bitmap) : 0;
-}
-
 std::array<PictureFade, 2> pictureFades(int width, int height, COLORREF base, bool rightEdge) {
     const float w = static_cast<float>(width), h = static_cast<float>(height);
     const float a = static_cast<float>(width * 3 / 10);
@@ -77,9 +72,15 @@ gdip::Bytes preparePicture(const gdip::Bytes& picture, COLORREF base, bool right
     return source.load(picture) ? prepared(source, base, rightEdge) : gdip::Bytes{};
 }
 
-gdip::Bytes preparePicture(const std::string& fileName, COLORREF base, bool rightEdge) {
-    gdip::Image source;
-    return source.load(fileName) ? prepared(source, base, rightEdge) : gdip::Bytes{};
+gdip::Bytes pictureForMode(const gdip::Bytes& picture, int mode, COLORREF baseColor) {
+    if (mode == 0 || mode == 1) return preparePicture(picture, baseColor, mode == 0);
+    return picture;
+}
+
+gdip::Bytes pictureFileBytes(const std::string& fileName) {
+    gdip::Image image;
+    if (!image.load(fileName)) return {};
+    return image.saveToBytes(std::string(gdip::pngFormat));
 }
 
 }  // namespace skin

@@ -1,6 +1,6 @@
 #pragma once
 // Background pictures as the engine keeps them: their mean colour, and a copy with two
-// edges faded into a base colour. A picture is given as encoded bytes or as a file.
+// edges faded into a base colour.
 #include <windows.h>
 
 #include <array>
@@ -13,12 +13,17 @@ namespace skin {
 // The mean colour of 2000 pixels at random positions (from a fixed seed, so a picture
 // always gets the same colour); black when the picture cannot be read.
 COLORREF averageColor(const gdip::Bytes& picture);
-COLORREF averageColor(const std::string& fileName);
 
 // A PNG copy with the right (or, without rightEdge, the left) and the bottom edge faded
 // into the base colour; empty when the picture cannot be read.
 gdip::Bytes preparePicture(const gdip::Bytes& picture, COLORREF baseColor, bool rightEdge = true);
-gdip::Bytes preparePicture(const std::string& fileName, COLORREF baseColor, bool rightEdge = true);
+
+// The picture as the engine keeps it for a placement mode: modes 0 and 1 fade the edge
+// away from where the picture stands, the others keep it as it is.
+gdip::Bytes pictureForMode(const gdip::Bytes& picture, int mode, COLORREF baseColor);
+
+// A picture file's pixels as PNG bytes; empty when it cannot be read.
+gdip::Bytes pictureFileBytes(const std::string& fileName);
 
 // One fade: a linear gradient from `from` to `to` filling `area`.
 struct PictureFade {

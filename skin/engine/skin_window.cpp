@@ -2,12 +2,12 @@
 // window's look afterwards: caption buttons, caption font and own picture.
 #include <memory>
 
-#include "gdiplus/graphics.h"
 #include "skin/controls/control_installers.h"
 #include "skin/engine/caption_buttons.h"
 #include "skin/engine/picture_preparation.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_properties.h"
+#include "skin/engine/work_area.h"
 
 namespace skin {
 
@@ -15,17 +15,9 @@ namespace {
 
 constexpr int minimumCaptionHeight = 25;
 
-// The picture as a record keeps it for its placement mode: modes 0 and 1 fade the edge
-// away from where the picture stands, the others keep it as it is.
-gdip::Bytes preparedForMode(const gdip::Bytes& picture, int mode, COLORREF baseColor) {
-    if (mode == 0) return preparePicture(picture, baseColor, true);
-    if (mode == 1) return preparePicture(picture, baseColor, false);
-    return picture;
-}
-
 void setOwnPicture(SkinWindowRecord& record, const gdip::Bytes& picture) {
     record.pictureColor = averageColor(picture);
-    record.picture = preparedForMode(picture, record.pictureMode, record.pictureColor);
+    record.picture = pictureForMode(picture, record.pictureMode, record.pictureColor);
 }
 
 std::unique_ptr<SkinWindowRecord> newRecord(HWND window, const SkinWindowArgs& args, int sharedPictureMode) {
@@ -43,8 +35,9 @@ std::unique_ptr<SkinWindowRecord> newRecord(HWND window, const SkinWindowArgs& a
     record->showCaptionText = args.showCaptionText.value_or(true);
     record->captionGloss = args.captionGloss.value_or(false);
     record->pictureMode = args.pictureMode.value_or(sharedPictureMode);
-    record->maxTrackWidth = GetSystemMetrics(SM_CXSCREEN);
-    record->maxTrackHeight = GetSystemMetrics(SM_CYSCREEN);
+    const SIZE screen = screenSize();
+    record->maxTrackWidth = screen.cx;
+    record->maxTrackHeight = screen.cy;
     if (args.picture && !args.picture->empty()) setOwnPicture(*record, *args.picture);
     return record;
 }
@@ -70,12 +63,6 @@ void setStatusBarLook(SkinWindowRecord& record) {
     record.statusGlowColor = 0xFFFFFF;
     record.statusFontName = "宋体";
     record.statusFontSize = 12;
-}
-
-std::string windowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 }  // namespace
@@ -128,8 +115,7 @@ bool SkinEngine::setCaptionFont(HWND window, const CaptionFontArgs& args) {
     if (args.textColor) record.captionTextColor = *args.textColor;
     if (args.glowColor) record.captionGlowColor = *args.glowColor;
     if (args.bold) record.captionFontBold = *args.bold;
-    gdip::Graphics graphics;
-    drawCaptionText(index, &graphics, false, windowText(window));
+    drawCaptionText(index, nullptr, false);
     return true;
 }
 

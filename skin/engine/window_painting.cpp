@@ -116,14 +116,18 @@ void roundWindow(HWND window) {
     if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
 }
 
+void InvalidateVisibleChildren(HWND window) {
+    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(window, child, nullptr, nullptr))
+        if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
+}
+
 void repaintChildControls(const SkinWindowRecord& record) {
     const HWND window = record.window;
     for (const auto& list : record.lists) {
         if (GetParent(list.hwnd) != window) continue;
         InvalidateRect(list.hwnd, nullptr, TRUE);
-        for (HWND child = FindWindowExA(list.hwnd, nullptr, nullptr, nullptr); child;
-             child = FindWindowExA(list.hwnd, child, nullptr, nullptr))
-            if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
+        InvalidateVisibleChildren(list.hwnd);
     }
     invalidateOwn(record.combos, window);
     invalidateOwn(record.edits, window);

@@ -13,6 +13,9 @@ struct SkinWindowRecord;
 // client area. The window owns the region.
 void roundWindow(HWND window);
 
+// Invalidates, erasing, every visible direct child of the window.
+void InvalidateVisibleChildren(HWND window);
+
 // Invalidates the skinned controls that sit directly on the window (and the visible
 // children of its list-like controls); controls inside containers are left alone.
 void repaintChildControls(const SkinWindowRecord& record);

@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "gdiplus/graphics.h"
 #include "skin/engine/owner_draw.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_messages.h"
@@ -186,8 +185,7 @@ MessageResult onSetText(SkinEngine& engine, const WindowMessage& m) {
     const SkinWindowRecord& record = engine.registry().at(m.index);
     if (!record.showCaptionText || !record.showTitleBar) return std::nullopt;
     const char* text = reinterpret_cast<const char*>(m.lParam);
-    gdip::Graphics graphics;
-    engine.drawCaptionText(m.index, &graphics, false, std::string(text ? text : ""));
+    engine.drawCaptionText(m.index, nullptr, false, std::string(text ? text : ""));
     return std::nullopt;
 }
 

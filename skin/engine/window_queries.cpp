@@ -20,6 +20,12 @@ std::string windowClassName(HWND window) {
     return name;
 }
 
+std::string windowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 SIZE windowSize(HWND window) {
     RECT area{};
     GetWindowRect(window, &area);

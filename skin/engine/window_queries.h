@@ -12,6 +12,9 @@ class WindowRegistry;
 
 std::string windowClassName(HWND window);
 
+// The window's text.
+std::string windowText(HWND window);
+
 // The size of the window rectangle, and of the client area.
 SIZE windowSize(HWND window);
 SIZE clientSize(HWND window);
