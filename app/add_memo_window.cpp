@@ -14,7 +14,6 @@
 
 namespace {
 
-const char kCaption[] = "岚舟提醒您";
 
 struct MemoInput {
     std::string title, body;
@@ -38,13 +37,13 @@ std::string WritePage(const MemoInput& memo) {
 bool SaveMemo(const MemoInput& memo) {
     std::string name = WritePage(memo);
     if (name.empty()) {
-        rt::MessageBoxText("备忘页面无法写入！请检查磁盘空间和程序目录的写入权限。", 16, kCaption);
+        rt::MessageBoxText("备忘页面无法写入！请检查磁盘空间和程序目录的写入权限。", 16, MessageCaption);
         return false;
     }
     std::string day = memo.everyDay ? "每天" : rt::FormatDateText(rt::DateOnly(memo.chosen));
     if (!AddMemoRecord(memo.title, day, name)) {
         rt::DeleteFileAt(MemoPageFolder() + name);
-        rt::MessageBoxText("备忘记录无法保存到数据库！请检查磁盘空间和程序目录的写入权限。", 16, kCaption);
+        rt::MessageBoxText("备忘记录无法保存到数据库！请检查磁盘空间和程序目录的写入权限。", 16, MessageCaption);
         return false;
     }
     return true;
@@ -53,11 +52,11 @@ bool SaveMemo(const MemoInput& memo) {
 void OnSaveClicked(HWND window) {
     MemoInput memo = ReadInput(window);
     if (memo.title.empty() || memo.body.empty()) {
-        rt::MessageBoxText("备忘标题或是内容未填写！请仔细检查！", 16, kCaption);
+        rt::MessageBoxText("备忘标题或是内容未填写！请仔细检查！", 16, MessageCaption);
         return;
     }
     if (!SaveMemo(memo)) return;
-    rt::MessageBoxText("添加备忘成功！", 64, kCaption);
+    rt::MessageBoxText("添加备忘成功！", 64, MessageCaption);
     DestroyWindow(window);
     RefreshToday();
 }

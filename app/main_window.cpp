@@ -17,7 +17,6 @@ namespace {
 
 HWND mainWindow = nullptr;
 
-const char kCaption[] = "岚舟提醒您";
 
 void ShowDateLine(HWND window) {
     HWND pane = rt::FindControl(window, "简单超文本框2");
@@ -52,8 +51,8 @@ void OpenTodayMemo(const std::string& eventText) {
 }
 
 void ConfirmAndClear() {
-    if (rt::MessageBoxText("您确定要清空所有备忘记录？", 49, kCaption) != 0) return;
-    if (!ClearMemos()) rt::MessageBoxText("清空备忘失败！备忘记录和页面都已保留。", 16, kCaption);
+    if (rt::MessageBoxText("您确定要清空所有备忘记录？", 49, MessageCaption) != 0) return;
+    if (!ClearMemos()) rt::MessageBoxText("清空备忘失败！备忘记录和页面都已保留。", 16, MessageCaption);
 }
 
 }  // namespace
@@ -78,7 +77,7 @@ void OnCommandPaneLink(const std::string& eventText) {
     if (eventText == "官网") return;
     if (eventText == "刷新备忘") return RefreshToday();
     if (eventText == "清空备忘") return ConfirmAndClear();
-    rt::MessageBoxText("抱歉！此功能暂未开放！", 64, kCaption);
+    rt::MessageBoxText("抱歉！此功能暂未开放！", 64, MessageCaption);
 }
 
 HWND LoadMainWindow() {

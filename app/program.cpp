@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/memo_store.h"
 #include "app/skin_hookup.h"
+#include "app/window_designs.h"
 #include "runtime/services.h"
 #include "runtime/window.h"
 
@@ -13,7 +14,7 @@ int ProgramMain() {
     StartSkinEngine();
     // Without the main window nothing could ever end the message loop.
     if (!LoadMainWindow()) {
-        rt::MessageBoxText("主窗口无法创建，程序无法运行！", 16, "岚舟提醒您");
+        rt::MessageBoxText("主窗口无法创建，程序无法运行！", 16, MessageCaption);
         return 1;
     }
     rt::RunMessageLoop();

@@ -5,11 +5,9 @@
 #include "runtime/file_handle.h"
 
 namespace rt {
-namespace {
 
-// Position of the last path separator, std::string::npos when there is none. GBK
-// trail bytes can be 0x5C, the backslash, so the text is walked a character at a time.
-size_t LastSeparator(const std::string& path) {
+// GBK trail bytes can be 0x5C, the backslash, so the text is walked a character at a time.
+size_t LastPathSeparator(const std::string& path) {
     size_t last = std::string::npos;
     for (size_t i = 0; i < path.size(); ++i) {
         if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) {
@@ -21,8 +19,10 @@ size_t LastSeparator(const std::string& path) {
     return last;
 }
 
+namespace {
+
 std::string WithoutTrailingSeparator(const std::string& path) {
-    size_t last = LastSeparator(path);
+    size_t last = LastPathSeparator(path);
     if (path.size() > 1 && last == path.size() - 1) return path.substr(0, last);
     return path;
 }
@@ -56,7 +56,7 @@ void DeleteFolderContents(const std::string& folder) {
 }  // namespace
 
 std::string FolderOfPath(const std::string& path) {
-    size_t last = LastSeparator(path);
+    size_t last = LastPathSeparator(path);
     return last == std::string::npos ? std::string() : path.substr(0, last);
 }
 

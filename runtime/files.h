@@ -4,6 +4,8 @@
 
 namespace rt {
 
+// Where the last backslash or slash of a path stands; std::string::npos when there is none.
+size_t LastPathSeparator(const std::string& path);
 // The folder part of a path, without the trailing backslash; empty when there is none.
 std::string FolderOfPath(const std::string& path);
 // The folder that holds the program file, without a trailing backslash.

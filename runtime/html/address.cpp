@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "runtime/files.h"
+
 namespace html {
 namespace {
 
@@ -65,18 +67,6 @@ size_t FindSeparator(const std::string& path, char separator, size_t from = 0) {
         }
     }
     return std::string::npos;
-}
-
-size_t FindAnyFileSeparator(const std::string& path, size_t from) {
-    size_t backslash = FindSeparator(path, '\\', from), slash = FindSeparator(path, '/', from);
-    return backslash < slash ? backslash : slash;
-}
-
-// The last backslash or slash, npos when there is none; walked by character as above.
-size_t LastFileSeparator(const std::string& path) {
-    size_t last = std::string::npos;
-    for (size_t at = 0; (at = FindAnyFileSeparator(path, at)) != std::string::npos; ++at) last = at;
-    return last;
 }
 
 // Removes "." and ".." segments, keeping a leading and a trailing separator.
@@ -164,7 +154,7 @@ std::string ResolveFile(const std::string& basePath, const std::string& href) {
         std::string drive = basePath.substr(0, root && basePath[root - 1] == '\\' ? root - 1 : root);
         return NormalizedFilePath(drive + relative);
     }
-    size_t slash = LastFileSeparator(basePath);
+    size_t slash = rt::LastPathSeparator(basePath);
     if (slash == std::string::npos) return NormalizedFilePath(relative);
     return NormalizedFilePath(Backslashed(basePath.substr(0, slash + 1)) + relative);
 }
