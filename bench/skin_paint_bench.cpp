@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/skin_hookup.h"
+#include "app/window_designs.h"
 #include "bench/bench_timing.h"
 #include "skin/controls/button_procedure.h"
 #include "skin/engine/skin_engine.h"
@@ -44,8 +45,9 @@ int main() {
     CreateSkinEngine();
     StartSkinEngine();
     skin::SkinEngine& engine = *TheSkinEngine();
-    HWND window = CreateWindowExA(0, "STATIC", "岚舟备忘录", WS_POPUP | WS_MINIMIZEBOX, 100, 100, 281, 393, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    const int width = MainWindowDesign.width, height = MainWindowDesign.height;
+    HWND window = CreateWindowExA(0, "STATIC", MainWindowDesign.caption.c_str(), WS_POPUP | WS_MINIMIZEBOX, 100, 100,
+                                  width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND button = CreateWindowExA(0, "BUTTON", "添加备忘", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 300, 75, 25,
                                   window, nullptr, GetModuleHandleA(nullptr), nullptr);
     // The add-memo window's title box: its frame ring and its veiled background.
@@ -56,23 +58,27 @@ int main() {
     UpdateWindow(window);
     const int index = engine.registry().lookup(window);
     const int runs = 51;
+    const double plainWindow = PlainCopyMs(window, width, height, runs);
+    char what[64];
 
     const double full = MedianMs(runs, [&] {
         engine.paintWindow(index, nullptr, true);
         GdiFlush();
     });
-    Report("full paintWindow, 281 x 393", full, PlainCopyMs(window, 281, 393, runs));
+    std::snprintf(what, sizeof what, "full paintWindow, %d x %d", width, height);
+    Report(what, full, plainWindow);
 
     // Every other size is new, so the picture is decoded and stretched again each time.
     int grow = 0;
     const double resized = MedianMs(21, [&] {
         grow ^= 1;
-        SetWindowPos(window, nullptr, 0, 0, 281 + grow, 393, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, 0, 0, width + grow, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         engine.paintWindow(index, nullptr, true);
         GdiFlush();
     });
-    Report("full paintWindow at a new size, 281 x 393", resized, PlainCopyMs(window, 281, 393, runs));
-    SetWindowPos(window, nullptr, 0, 0, 281, 393, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::snprintf(what, sizeof what, "full paintWindow at a new size, %d x %d", width, height);
+    Report(what, resized, plainWindow);
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     const double present = MedianMs(runs, [&] {
         HDC dc = GetDC(window);
@@ -80,7 +86,8 @@ int main() {
         GdiFlush();
         ReleaseDC(window, dc);
     });
-    Report("presentWindow, 281 x 393", present, PlainCopyMs(window, 281, 393, runs));
+    std::snprintf(what, sizeof what, "presentWindow, %d x %d", width, height);
+    Report(what, present, plainWindow);
 
     int alpha = 0;
     const double fade = MedianMs(runs * 4, [&] {
@@ -109,7 +116,6 @@ int main() {
         engine.paintWindow(index, nullptr, true);
         GdiFlush();
     });
-    char what[64];
     std::snprintf(what, sizeof what, "full paintWindow, %ld x %ld", client.right, client.bottom);
     Report(what, maximised, PlainCopyMs(window, client.right, client.bottom, 21));
     const double maximisedResized = MedianMs(11, [&] {

@@ -51,9 +51,7 @@ void fillListBox(HWND window, int x, int y) {
 }
 
 void fillListView(HWND window, int x, int y) {
-    HWND view = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, x, y, 150, 96,
-                                window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(listView)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND view = AddControl(window, WC_LISTVIEWA, "", LVS_REPORT, x, y, 150, 96, listView, WS_EX_CLIENTEDGE);
     char title[] = "标题", day[] = "日期";
     LVCOLUMNA column{LVCF_TEXT | LVCF_WIDTH, 0, 80, title};
     SendMessageA(view, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
@@ -80,10 +78,8 @@ HTREEITEM addTreeItem(HWND tree, HTREEITEM parent, const char* text) {
 }
 
 void fillTreeView(HWND window, int x, int y) {
-    HWND tree = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
-                                WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT, x, y, 150, 110,
-                                window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(treeView)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND tree = AddControl(window, WC_TREEVIEWA, "", TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT, x, y, 150, 110,
+                           treeView, WS_EX_CLIENTEDGE);
     HTREEITEM work = addTreeItem(tree, TVI_ROOT, "工作");
     addTreeItem(tree, work, "周会");
     addTreeItem(tree, work, "报告");
@@ -107,16 +103,14 @@ void createPage(HWND window, const RECT& area) {
     createLists(window, area.left, area.top + 220);
 }
 
-void hoverOver(HWND window, int id) { MoveCursorOver(GetDlgItem(window, id)); }
-
 }  // namespace
 
 GalleryPage BarsPage() {
     GalleryPage page;
     page.create = createPage;
     page.states = {
-        {"trackbar-hover", [](HWND window) { hoverOver(window, firstTrackBar + 1); }},
-        {"list-hover", [](HWND window) { hoverOver(window, listBox); }},
+        {"trackbar-hover", [](HWND window) { MoveCursorOver(window, firstTrackBar + 1); }},
+        {"list-hover", [](HWND window) { MoveCursorOver(window, listBox); }},
         {"list-focus", [](HWND window) { SetFocus(GetDlgItem(window, listBox)); }},
         {"datepicker-focus", [](HWND window) { SetFocus(GetDlgItem(window, datePicker)); }},
     };

@@ -43,19 +43,17 @@ void createButtons(HWND window, const RECT& area) {
     AddControl(window, "BUTTON", "悬停单选", BS_AUTORADIOBUTTON, x, y + 180, 140, 20, hoverRadio);
 }
 
-void hoverOver(HWND window, int id) { MoveCursorOver(GetDlgItem(window, id)); }
-
 }  // namespace
 
 GalleryPage ButtonsPage() {
     GalleryPage page;
     page.create = createButtons;
     page.states = {
-        {"button-hover", [](HWND window) { hoverOver(window, hoverButton); }},
+        {"button-hover", [](HWND window) { MoveCursorOver(window, hoverButton); }},
         {"button-focus", [](HWND window) { SetFocus(GetDlgItem(window, focusButton)); }},
         {"button-pressed", [](HWND window) { SendMessageA(GetDlgItem(window, pressedButton), BM_SETSTATE, TRUE, 0); }},
-        {"check-hover", [](HWND window) { hoverOver(window, hoverCheck); }},
-        {"radio-hover", [](HWND window) { hoverOver(window, hoverRadio); }},
+        {"check-hover", [](HWND window) { MoveCursorOver(window, hoverCheck); }},
+        {"radio-hover", [](HWND window) { MoveCursorOver(window, hoverRadio); }},
     };
     return page;
 }

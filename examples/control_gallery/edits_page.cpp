@@ -45,8 +45,6 @@ void createEdits(HWND window, const RECT& area) {
     fillCombo(AddControl(window, "COMBOBOX", "", CBS_SIMPLE, x, y + 206, 150, 90, simpleCombo), 2);
 }
 
-void hoverOver(HWND window, int id) { MoveCursorOver(GetDlgItem(window, id)); }
-
 // An edit shows its focus ring from its next paint on (typing gives one at once).
 void showFocusedEdit(HWND window) {
     HWND edit = GetDlgItem(window, focusEdit);
@@ -60,9 +58,9 @@ GalleryPage EditsPage() {
     GalleryPage page;
     page.create = createEdits;
     page.states = {
-        {"edit-hover", [](HWND window) { hoverOver(window, hoverEdit); }},
+        {"edit-hover", [](HWND window) { MoveCursorOver(window, hoverEdit); }},
         {"edit-focus", showFocusedEdit},
-        {"combo-hover", [](HWND window) { hoverOver(window, dropDownListCombo); }},
+        {"combo-hover", [](HWND window) { MoveCursorOver(window, dropDownListCombo); }},
         {"combo-focus", [](HWND window) { SetFocus(GetDlgItem(window, dropDownListCombo)); }},
     };
     return page;

@@ -22,9 +22,9 @@ HWND AddControl(HWND window, const char* className, const char* text, DWORD styl
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
 
-void MoveCursorOver(HWND control) {
+void MoveCursorOver(HWND window, int id) {
     RECT box;
-    GetWindowRect(control, &box);
+    GetWindowRect(GetDlgItem(window, id), &box);
     SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
 }
 

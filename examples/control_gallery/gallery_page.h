@@ -25,9 +25,9 @@ struct GalleryPage {
 HWND AddControl(HWND window, const char* className, const char* text, DWORD style, int x, int y, int width,
                 int height, int id, DWORD exStyle = 0);
 
-// Puts the real cursor over the middle of a control, so that the control sees the mouse
-// come in as it would from a user.
-void MoveCursorOver(HWND control);
+// Puts the real cursor over the middle of the gallery window's control `id`, so that the
+// control sees the mouse come in as it would from a user.
+void MoveCursorOver(HWND window, int id);
 
 // One call per page: each lives in its own file.
 GalleryPage ButtonsPage();

@@ -16,16 +16,20 @@ source "$root/tests/blackbox/window_tools.sh"
 
 # The window stands at (10, 10) and is 1000 x 720; without a window manager that is
 # exactly where X shows it.
+# A shot that fails still ends its gallery.
+gallery_pid=
+trap '[[ -n $gallery_pid ]] && kill "$gallery_pid" 2>/dev/null || true' EXIT
 shoot() {
-  local state=$1 pid
+  local state=$1
   xdotool mousemove 1010 760
   "$root/scripts/wine-run" "$gallery" --state "$state" &
-  pid=$!
-  find_window "控件一览" >/dev/null || { kill "$pid"; fail "the gallery window did not appear for $state"; }
+  gallery_pid=$!
+  find_window "控件一览" >/dev/null || fail "the gallery window did not appear for $state"
   sleep 2
   import -window root -crop 1000x720+10+10 +repage "$out/$state.png"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
+  kill "$gallery_pid"
+  wait "$gallery_pid" 2>/dev/null || true
+  gallery_pid=
   echo "$out/$state.png"
 }
 
