@@ -13,9 +13,6 @@ using namespace controls_test;
 
 namespace {
 
-bool accentLike(COLORREF c) { return GetRValue(c) + 60 < GetGValue(c) && GetRValue(c) + 60 < GetBValue(c); }
-bool grey(COLORREF c) { return std::abs(GetRValue(c) - GetGValue(c)) < 16 && std::abs(GetGValue(c) - GetBValue(c)) < 16; }
-
 class ComboBoxes : public SkinnedHost {
 protected:
     HWND combo(DWORD style, int y) {
@@ -75,7 +72,7 @@ TEST_F(ComboBoxes, InstallerTakesComboBoxesOnceWithTheirEditWhenTransparent) {
 }
 
 TEST_F(ComboBoxes, OpaqueControlsLeaveTheComboEditAndSkinningOffLeavesAll) {
-    HWND drop = combo(CBS_DROPDOWN, 60);
+    combo(CBS_DROPDOWN, 60);
     skin();
     EXPECT_EQ(record().combos.size(), 1u);
     EXPECT_TRUE(record().edits.empty());
@@ -85,7 +82,6 @@ TEST_F(ComboBoxes, OpaqueControlsLeaveTheComboEditAndSkinningOffLeavesAll) {
     InstallEditsAndComboBoxes(engine, windowIndex, window);
     EXPECT_EQ(record().combos.size(), 1u);
     EXPECT_TRUE(skinPropertiesOn(later).empty());
-    (void)drop;
 }
 
 TEST_F(ComboBoxes, OutlineAndButtonTurnToTheAccentOnHoverAndFocus) {

@@ -17,9 +17,6 @@ using namespace controls_test;
 
 namespace {
 
-bool accentLike(COLORREF c) { return GetRValue(c) + 60 < GetGValue(c) && GetRValue(c) + 60 < GetBValue(c); }
-bool grey(COLORREF c) { return std::abs(GetRValue(c) - GetGValue(c)) < 16 && std::abs(GetGValue(c) - GetBValue(c)) < 16; }
-
 WNDPROC editClassProcedure() {
     WNDCLASSA wc{};
     GetClassInfoA(nullptr, "Edit", &wc);

@@ -334,7 +334,9 @@ TEST_F(SkinnedWindow, SystemCommandsKeepTheMinimisedAndMaximisedFlags) {
     EXPECT_FALSE(recordOf(window).minimized);
     SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(recordOf(window).minimized);
-    EXPECT_EQ(SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(GetDC(window)), 0), 1);
+    HDC dc = GetDC(window);
+    EXPECT_EQ(SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+    ReleaseDC(window, dc);
 }
 
 TEST_F(SkinnedWindow, TransparentControlsGetTheBackgroundBrushAndFreeTheOldOne) {

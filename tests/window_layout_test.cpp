@@ -334,18 +334,19 @@ TEST(ViewerLayout, PaneFillsTheWindowBelowTheTitleBar) {
 // and once by the system command its minimise button sends.
 TEST(Windows, MinimiseAndRestoreKeepSizeAndLayout) {
     FakeServices fake;  // the real main window runs the update check at creation
-    const struct {
-        const char* name;
-        HWND (*load)(HWND parent);
-    } windows[] = {
-        {"main", [](HWND) { return LoadMainWindow(); }},
-        {"add memo", LoadAddMemoWindow},
-        {"viewer", LoadViewerWindow},
+    // The children stand where they stood before the window was minimised.
+    const auto expectChildrenAt = [](HWND w, const std::vector<RECT>& children, const char* when) {
+        size_t i = 0;
+        for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++i) {
+            RECT r = ChildRectInParent(child);
+            ASSERT_LT(i, children.size());
+            EXPECT_TRUE(EqualRect(&r, &children[i])) << "child " << i << " " << when;
+        }
     };
-    for (const auto& c : windows) {
+    for (const WindowRow& row : kWindowRows) {
         for (bool bySystemCommand : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (bySystemCommand ? " by WM_SYSCOMMAND" : " by ShowWindow"));
-            HWND w = c.load(nullptr);
+            SCOPED_TRACE(std::string(row.name) + (bySystemCommand ? " by WM_SYSCOMMAND" : " by ShowWindow"));
+            HWND w = row.load();
             ASSERT_TRUE(w);
             rt::ResizeWindow(w, 640, 480);
             std::vector<RECT> children;
@@ -359,23 +360,13 @@ TEST(Windows, MinimiseAndRestoreKeepSizeAndLayout) {
             GetWindowPlacement(w, &placement);
             EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, 640);
             EXPECT_EQ(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top, 480);
-            size_t i = 0;
-            for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++i) {
-                RECT r = ChildRectInParent(child);
-                ASSERT_LT(i, children.size());
-                EXPECT_TRUE(EqualRect(&r, &children[i])) << "child " << i << " while minimised";
-            }
+            expectChildrenAt(w, children, "while minimised");
 
             if (bySystemCommand) SendMessageA(w, WM_SYSCOMMAND, SC_RESTORE, 0);
             else ShowWindow(w, SW_RESTORE);
             EXPECT_FALSE(IsIconic(w));
             EXPECT_TRUE(rt::WindowSize(w) == (SIZE{640, 480}));
-            i = 0;
-            for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++i) {
-                RECT r = ChildRectInParent(child);
-                ASSERT_LT(i, children.size());
-                EXPECT_TRUE(EqualRect(&r, &children[i])) << "child " << i << " after restoring";
-            }
+            expectChildrenAt(w, children, "after restoring");
             DestroyWindow(w);
         }
     }

@@ -272,7 +272,6 @@ TEST_F(PaintedWindow, AResizeReplacesTheBackBufferAndKeepsTheFirstBitmap) {
     paint();
     const HANDLE initial = GetPropA(window, prop::backBufferInitialBitmap);
     const auto first = static_cast<HBITMAP>(GetPropA(window, prop::backBufferBitmap));
-    const HDC firstCaption = record().captionCacheDC;
     const HBITMAP firstCaptionBitmap = record().captionCacheBitmap;
     ASSERT_NE(initial, nullptr);
     SetWindowPos(window, nullptr, 0, 0, 500, 320, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -286,7 +285,6 @@ TEST_F(PaintedWindow, AResizeReplacesTheBackBufferAndKeepsTheFirstBitmap) {
     GetObjectA(second, sizeof info, &info);
     EXPECT_EQ(info.bmWidth, 500);
     EXPECT_EQ(info.bmHeight, 320);
-    (void)firstCaption;
 }
 
 TEST_F(PaintedWindow, TeardownFreesEveryObjectThePaintMade) {

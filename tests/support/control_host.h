@@ -31,8 +31,6 @@ inline Underneath& underneath() {
     return seen;
 }
 
-inline BOOL CALLBACK countProperty(HWND, LPCSTR, HANDLE) { return TRUE; }
-
 inline LRESULT CALLBACK testProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WNDPROC original = nullptr;
     for (const auto& [window, proc] : originals())

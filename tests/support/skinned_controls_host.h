@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,9 @@
 
 namespace controls_test {
 
-inline const char* const skinProperties[] = {"Hw_lbID", "Hw_FuID", "Hw_hProc", "Kj_Ztys", "Kj_dxjb", "Kj_wtjb"};
+inline const char* const skinProperties[] = {skin::prop::index,        skin::prop::ownerIndex, skin::prop::previousProc,
+                                             skin::prop::textColor,    skin::prop::colorBrush,
+                                             skin::prop::colorBrushBitmap};
 
 // The skin's properties the window carries now.
 inline std::vector<std::string> skinPropertiesOn(HWND window) {
@@ -23,6 +26,12 @@ inline std::vector<std::string> skinPropertiesOn(HWND window) {
         for (const char* skinName : skinProperties)
             if (name == skinName) found.push_back(name);
     return found;
+}
+
+// The engine's test accent is blue-green; its plain lines are grey.
+inline bool accentLike(COLORREF c) { return GetRValue(c) + 60 < GetGValue(c) && GetRValue(c) + 60 < GetBValue(c); }
+inline bool grey(COLORREF c) {
+    return std::abs(GetRValue(c) - GetGValue(c)) < 16 && std::abs(GetGValue(c) - GetBValue(c)) < 16;
 }
 
 inline COLORREF windowPixel(HWND control, int x, int y) {
