@@ -54,24 +54,30 @@ HANDLE OpenForWriting(const OpenDatabase& db) {
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// Whether the file begins with these header bytes: a cheap sign, before each add, that
-// no other file of the same size took the database's place.
+bool MoveTo(HANDLE file, uint64_t offset) {
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) != 0;
+}
+
+// Whether the file begins with these header bytes: a cheap sign, before each add and a
+// clear, that no other file took the database's place.
 bool StartsWithHeader(HANDLE file, const std::string& header) {
     std::string bytes(header.size(), '\0');
     DWORD got = 0;
-    if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) return false;
+    if (!MoveTo(file, 0)) return false;
     return ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size() &&
            bytes == header;
 }
 
 // Makes sure the open file is still the database we opened, a record database of the
 // same schema, so nothing is ever written into a file another program put there. It is
-// reread when its size changed (or always, when asked), so an add never lands in the
-// middle of records written through another handle or by another process.
-bool CatchUp(HANDLE file, OpenDatabase& db, bool always) {
+// reread when its size changed, so an add never lands in the middle of records written
+// through another handle or by another process.
+bool CatchUp(HANDLE file, OpenDatabase& db) {
     uint64_t size = 0;
     if (!FileSize(file, size)) return false;
-    if (!always && size == db.sizeSeen && StartsWithHeader(file, EncodeHeader(db.file.fields))) return true;
+    if (size == db.sizeSeen && StartsWithHeader(file, EncodeHeader(db.file.fields))) return true;
     std::string bytes;
     RecordFile fresh;
     if (!ReadAll(file, bytes) || !ParseRecordFile(bytes, fresh)) return false;
@@ -82,19 +88,13 @@ bool CatchUp(HANDLE file, OpenDatabase& db, bool always) {
     return true;
 }
 
-bool MoveTo(HANDLE file, uint64_t offset) {
-    LARGE_INTEGER at;
-    at.QuadPart = static_cast<LONGLONG>(offset);
-    return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) != 0;
-}
-
 // Writes the frame at the end of the last whole record, which also drops a torn tail
 // so it can never hide the new record, and flushes before reporting success. The
 // length is set first: a file that cannot be cut (another program has it mapped) is
 // refused before the frame is written, so a refused record is not in the file either.
 bool AppendFrame(OpenDatabase& db, const std::string& frame) {
     FileHandle file(OpenForWriting(db));
-    if (!file.valid() || !CatchUp(file.get(), db, false)) return false;
+    if (!file.valid() || !CatchUp(file.get(), db)) return false;
     bool written = MoveTo(file.get(), db.file.goodEnd + frame.size()) && SetEndOfFile(file.get()) &&
                    MoveTo(file.get(), db.file.goodEnd) && WriteAll(file.get(), frame) && FlushFileBuffers(file.get());
     // After a failed write the file's length is unknown: reread it before the next add.
@@ -102,11 +102,12 @@ bool AppendFrame(OpenDatabase& db, const std::string& frame) {
     return written;
 }
 
-// Cuts the file back to its header, under the same handle that checked it is ours.
-bool TruncateToHeader(OpenDatabase& db, uint64_t headerSize) {
+// Cuts the file back to its header, under the same handle that checked it is ours: the
+// records after the header are not read, as they are about to go.
+bool TruncateToHeader(OpenDatabase& db, const std::string& header) {
     FileHandle file(OpenForWriting(db));
-    if (!file.valid() || !CatchUp(file.get(), db, true)) return false;
-    bool cut = MoveTo(file.get(), headerSize) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+    if (!file.valid() || !StartsWithHeader(file.get(), header)) return false;
+    bool cut = MoveTo(file.get(), header.size()) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
     if (!cut) db.sizeSeen = UINT64_MAX;
     return cut;
 }
@@ -181,11 +182,11 @@ bool DbAdd(const std::vector<std::string>& values) {
 bool DbClear() {
     OpenDatabase* db = Current();
     if (!db) return false;
-    const size_t headerSize = EncodeHeader(db->file.fields).size();
-    if (!TruncateToHeader(*db, headerSize)) return false;
+    const std::string header = EncodeHeader(db->file.fields);
+    if (!TruncateToHeader(*db, header)) return false;
     db->file.records.clear();
-    db->file.goodEnd = headerSize;
-    db->sizeSeen = headerSize;
+    db->file.goodEnd = header.size();
+    db->sizeSeen = header.size();
     db->position = 0;
     return true;
 }
