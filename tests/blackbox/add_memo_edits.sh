@@ -13,7 +13,6 @@ source "$here/window_tools.sh"
 fresh_copy "$program" "$work"
 
 start_copy "$work"
-trap 'kill $program_pid 2>/dev/null || true' EXIT
 
 main=$(find_window "岚舟备忘录") || fail "the main window did not appear"
 xdotool windowfocus "$main"

@@ -26,7 +26,6 @@ kill -0 $server_pid 2>/dev/null ||
   fail "cannot serve the manifest on port $port (configure with another -DLZ_TEST_PORT): $(cat "$work/server.log")"
 
 start_copy "$work"
-trap 'kill $program_pid $server_pid 2>/dev/null || true' EXIT
 
 main=$(find_window "岚舟备忘录") || fail "the main window did not appear"
 grep -q '"GET /app/qzbwl/qzbwl.txt HTTP' "$work/server.log" || fail "the program did not ask for its manifest: $(cat "$work/server.log")"

@@ -8,10 +8,12 @@ fail() { echo "FAIL: $*"; exit 1; }
 # Copies PROGRAM into a new WORK folder, where its memo store and pages will live.
 fresh_copy() { rm -rf "$2" && mkdir -p "$2" && cp "$1" "$2/qzbwl.exe"; }
 
-# Starts the copy in WORK under Wine; program_pid is its process.
+# Starts the copy in WORK under Wine; program_pid is its process. Whatever way the
+# script ends, the program (and a test's server_pid, when it runs one) ends with it.
 start_copy() {
   "$tools_folder/../../scripts/wine-run" "$1/qzbwl.exe" &
   program_pid=$!
+  trap 'kill $program_pid ${server_pid:-} 2>/dev/null || true' EXIT
 }
 
 # xdotool's --name does not match Wine's CJK titles, but getwindowname reads them.
