@@ -15,8 +15,6 @@ using namespace skin;
 
 namespace {
 
-LONG_PTR procedureOf(HWND window) { return GetWindowLongPtrA(window, GWLP_WNDPROC); }
-
 class CheckButtons : public ::testing::Test, public SkinnedControls {};
 
 TEST_F(CheckButtons, TakesCheckBoxesAndAutomaticRadioButtonsOnly) {
@@ -137,7 +135,6 @@ TEST_F(CheckMarks, HoverWashesTheBoxAndTheDiscInTheAccent) {
     HWND radio = add("BUTTON", "", BS_AUTORADIOBUTTON, 10, 80, 120, 21);
     skin();
     pump();
-    auto redness = [](COLORREF c) { return GetRValue(c) - std::max(GetGValue(c), GetBValue(c)); };
     const COLORREF boxPlain = at(box, 4, 4 + 4), discPlain = at(radio, 6, 10);
 
     SendMessageA(box, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));

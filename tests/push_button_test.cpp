@@ -17,7 +17,6 @@ using namespace skin;
 
 namespace {
 
-LONG_PTR procedureOf(HWND window) { return GetWindowLongPtrA(window, GWLP_WNDPROC); }
 LONG_PTR buttonProcedure() { return reinterpret_cast<LONG_PTR>(&ButtonProcedure); }
 
 class PushButtons : public ::testing::Test, public SkinnedControls {};
@@ -212,7 +211,6 @@ protected:
     std::vector<MemorySurface> surfaces;
 };
 
-int redness(COLORREF c) { return GetRValue(c) - std::max(GetGValue(c), GetBValue(c)); }
 
 TEST_F(PushButtonFaces, HoverAndFocusTurnTheEdgeToTheirColours) {
     const COLORREF normal = GetPixel(paint(0).dc, 0, height / 2);

@@ -5,6 +5,7 @@
 // window's own procedure records every WM_COMMAND its children send.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,24 @@ inline LRESULT CALLBACK controlHostProc(HWND window, UINT message, WPARAM wParam
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// Registered once for every fixture of the process.
+inline const char* hostClass() {
+    static const ATOM atom = [] {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = controlHostProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "SkinnedControlsHost";
+        return RegisterClassA(&wc);
+    }();
+    return atom ? "SkinnedControlsHost" : nullptr;
+}
+
+inline LONG_PTR procedureOf(HWND window) { return GetWindowLongPtrA(window, GWLP_WNDPROC); }
+
+// How far red stands out of the other two channels: the test accent is pure red.
+inline int redness(COLORREF c) { return GetRValue(c) - std::max(GetGValue(c), GetBValue(c)); }
+
 class SkinnedControls {
 public:
     static constexpr COLORREF background = RGB(0x30, 0x50, 0x70);
@@ -36,13 +55,7 @@ public:
         engine.startGdiplus();
         engine.settings.backColor = background;
         engine.settings.accentColor = accent;
-        WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = controlHostProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SkinnedControlsHost";
-        RegisterClassA(&wc);
-        window = CreateWindowExA(0, "SkinnedControlsHost", "控件", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30,
+        window = CreateWindowExA(0, hostClass(), "控件", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30,
                                  400, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         commandsSeen().clear();
     }

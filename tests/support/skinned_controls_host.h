@@ -11,6 +11,7 @@
 
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/window_properties.h"
+#include "tests/support/control_host.h"
 #include "tests/support/skinned_controls.h"
 
 namespace controls_test {
@@ -34,12 +35,7 @@ inline bool grey(COLORREF c) {
     return std::abs(GetRValue(c) - GetGValue(c)) < 16 && std::abs(GetGValue(c) - GetBValue(c)) < 16;
 }
 
-inline COLORREF windowPixel(HWND control, int x, int y) {
-    HDC dc = GetWindowDC(control);
-    const COLORREF color = GetPixel(dc, x, y);
-    ReleaseDC(control, dc);
-    return color;
-}
+using controltest::windowPixel;
 
 inline void pump() {
     MSG msg;
